@@ -1,0 +1,22 @@
+#pragma once
+// Number <-> text conversions of the document format and the displays, done
+// without the C locale so that a user's locale never changes a file.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// printf's "%0.<decimals>f".
+std::string FormatFixed(double value, int decimals);
+// printf's "%d".
+std::string FormatInt(std::int64_t value);
+
+// The C library's text-to-number conversion: leading white space skipped, stops at
+// the first character that cannot continue the number. The value is 0 unless kOk.
+enum class NumberScan {
+  kOk,
+  kNone,        // no number starts the text
+  kOutOfRange,  // too large for the type, or not a finite number
+};
+NumberScan ScanReal(std::string_view text, double* value);
+NumberScan ScanInteger(std::string_view text, std::int32_t* value);

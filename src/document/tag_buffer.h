@@ -1,0 +1,31 @@
+#pragma once
+// The text into which a document or a clipboard record is written, and into
+// which a document file is read.
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A document file longer than this is refused.
+inline constexpr std::size_t kMaxDocumentBytes = 5'000'000;
+
+class CTagBuffer {
+ public:
+  // Makes room for at least that many bytes; the text is empty afterwards.
+  bool Reserve(std::size_t capacity);
+  bool Append(std::string_view text);
+  void Clear() { text_.clear(); }
+
+  std::size_t GetLength() const { return text_.size(); }
+  const char* GetText() const { return text_.c_str(); }
+  std::string_view View() const { return text_; }
+
+  // Replaces the file through a temporary file beside it, so that a failed write
+  // never destroys the previous file. On failure *error says why.
+  bool WriteToFile(const std::string& path, std::string* error = nullptr) const;
+  // Refuses files larger than kMaxDocumentBytes; the buffer is empty on failure.
+  bool ReadFromFile(const std::string& path, std::string* error = nullptr);
+
+ private:
+  std::string text_;
+};

@@ -1,0 +1,111 @@
+#pragma once
+// The grid control without pixels: its state, its cell store, the GM_ messages
+// and the GN_ notifications it sends to its parent. The desktop widget paints
+// this state and forwards keys and the mouse to it.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "grid/grid_cell_store.h"
+#include "grid/grid_host.h"
+#include "grid/grid_messages.h"
+
+struct GridRect {
+  int left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct GridState {
+  int controlId = 0;
+  char defaultProtection = 'U';
+  std::string title;
+  std::string editBuffer;
+  std::string editDisplay;
+  int rows = 100;
+  int cols = 255;
+  int clientWidth = 0, clientHeight = 0;
+  int topRow = 1;
+  int leftCol = 1;
+  int rowHeight = 19;
+  int rightCol = 0, bottomRow = 0;
+  int headerRowHeight = 21;
+  int cursorRow = 1, cursorCol = 1;
+  int ownerDrawItem = 0;
+  int visibleCols = 0;
+  int titleHeight = 0;
+  int caretHeight = 0;
+  GridColor cursorColor = GridRgb(255, 255, 255);
+  GridColor protectColor = GridRgb(255, 255, 255);
+  GridColor unprotectColor = GridRgb(255, 255, 255);
+  GridColor textColor = GridRgb(0, 0, 0);
+  GridColor highlightColor = GridRgb(0, 0, 128);
+  GridColor gridLineColor = GridRgb(220, 220, 220);
+  GridColor highlightTextColor = GridRgb(255, 255, 255);
+  bool rowHighlight = true;
+  bool cursorCellProtected = false;
+  bool hasFocus = false;
+  bool autoRow = true;
+  GridRect lastCursorRect;
+  GridFont cellFont{16, 100};
+  GridFont headingFont{18, 900};
+  GridFont titleFont{20, 900};
+  bool rowsNumbered = true;
+  bool colsLettered = true;
+  bool editable = false;
+  bool editing = false;
+  bool extendLastCol = true;
+  bool hScrollShown = false, vScrollShown = false;
+  bool integralRows = true;
+  bool sizeGuard = false;
+  bool ellipsis = true;
+  bool colAutoWidth = false;
+  bool resizing = false;
+  bool colResizeAllowed = false;
+  int resizeCol = 0, resizeStartWidth = 0, resizeStartX = 0;
+  bool sizeCursorShown = false;
+  std::array<int, kGridMaxCols + 1> colWidths{};
+  std::array<int, kGridMaxCols + 1> colMaxChars{};
+  bool savedIntegralRows = true;
+  int lastSizeWidth = 0, lastSizeHeight = 0;
+  bool enabled = true;
+};
+
+class GridEngine {
+ public:
+  GridEngine(int controlId, GridHost& host, std::string_view title = {});
+  GridEngine(const GridEngine&) = delete;
+  GridEngine& operator=(const GridEngine&) = delete;
+
+  // The message interface. Cell messages carry a const GridCell* in wParam;
+  // GM_SETCELL takes the text as a const char* (UTF-8, NUL-terminated) in lParam,
+  // GM_GETCELL a std::string* that receives the text; GM_SETTITLEFONT and
+  // GM_SETHEADINGFONT a const GridFont* in wParam.
+  std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+
+  // Window messages other than the GM_ ones.
+  void SetTitle(std::string_view text);      // WM_SETTEXT
+  void SetCellFont(const GridFont& font);    // WM_SETFONT
+  void SetEnabled(bool enabled);             // WM_ENABLE
+  void Resize(int clientWidth, int clientHeight);  // WM_SIZE
+
+  int ControlId() const { return state_.controlId; }
+  const GridState& State() const { return state_; }
+  const GridCellStore& Cells() const { return cells_; }
+
+ private:
+  bool InRange(const GridCell* cell);
+  void Notify(int code, std::intptr_t lParam);
+  void NotifyCursor(int code);
+  void AfterStore(int row, const std::string& text, int col);
+  void ReapplyLastSize();
+
+  GridHost& host_;
+  GridState state_;
+  GridCellStore cells_;
+};
+
+// Fill a GridCell and send GM_SETCELL / GM_GETCELL.
+std::intptr_t SetGridCell(GridEngine& grid, int row, int col, std::string_view text);
+std::intptr_t GetGridCell(GridEngine& grid, int row, int col, std::string* text);
+std::string GetGridCellText(GridEngine& grid, int row, int col);

@@ -1,0 +1,31 @@
+#pragma once
+// What a grid needs from the window system around it. The desktop widget
+// implements it; tests use a recording host.
+
+#include <cstdint>
+#include <string_view>
+
+// A font as the grid asks for it: pixel height and weight (100 thin ... 900 heavy).
+struct GridFont {
+  int height = 16;
+  int weight = 400;
+  bool operator==(const GridFont&) const = default;
+};
+
+struct TextExtent {
+  int width = 0;
+  int height = 0;
+};
+
+class GridHost {
+ public:
+  virtual ~GridHost() = default;
+  // A notification to the parent window: WM_COMMAND with the control identifier
+  // and the code, and lParam as each notification defines it.
+  virtual void GridNotify(int controlId, int code, std::intptr_t lParam) = 0;
+  // Extent of one line of text in the font.
+  virtual TextExtent MeasureText(const GridFont& font, std::string_view text) = 0;
+  virtual void Beep() {}
+  // The grid's look changed; the view repaints when it next can.
+  virtual void Invalidate() {}
+};

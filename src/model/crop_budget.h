@@ -1,0 +1,92 @@
+#pragma once
+// A livestock enterprise budget: header, three sections of lines, totals.
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "model/budget_line.h"
+
+class PlatformWindow;
+
+inline constexpr std::size_t kBudgetIdChars = 12;
+inline constexpr std::size_t kBudgetTitleChars = 70;
+inline constexpr std::size_t kBudgetFootnoteChars = 512;
+inline constexpr std::size_t kHerdUnitChars = 12;
+
+// Main window controls that show the header fields.
+enum BudgetField : int {
+  kFieldPublicationId = 1071,
+  kFieldTitle = 1070,
+  kFieldNumberOfUnits = 1079,
+  kFieldFootnote = 1069,
+  kFieldHerdUnit = 1009,
+};
+
+// Row commands of every grid's right-click menu.
+enum RowCommand : int {
+  kCmdDelete = 1050,
+  kCmdCopy = 1051,
+  kCmdCut = 1052,
+  kCmdPaste = 1053,
+  kCmdInsertLine = 1088,
+  kCmdAddHeading = 1114,
+};
+
+struct SectionTotals {
+  double returns = 0;
+  double operating = 0;
+  double ownership = 0;
+};
+
+class CCropBudget {
+ public:
+  std::string publicationId;
+  std::string title;
+  std::string footnote;
+  std::int32_t numUnits = -1;
+  std::string herdUnitName;
+  double interestRate = -1.0;
+  double interestTerm = 5.0;
+  std::unique_ptr<CCropBudget> next;
+  std::array<std::unique_ptr<CBudgetLine>, 3> sections;
+
+  CCropBudget();
+  ~CCropBudget();
+  CCropBudget(const CCropBudget&) = delete;
+  CCropBudget& operator=(const CCropBudget&) = delete;
+
+  int SetValue(int rowOrField, int column, std::string_view text, std::string* message);
+  int HandleRowOperation(int command, GridEngine& grid);
+  void FillGrid(GridEngine& grid);
+
+  std::string GetFieldText(int field) const;
+  std::string GetDisplayName() const;
+
+  // nullptr for rows that hold no line place.
+  LineSlot* GetLineSlot(int row);
+  int GetSectionOfRow(int row) const;
+  int CountLines(int section) const;  // 3 counts all sections
+
+  SectionTotals GetSectionTotals(bool perUnit) const;
+  // Refreshes the operating interest row first.
+  void GetNetReturns(double* returns, double* costs, double* net);
+  void GetPerUnitMargin(double* returns, double* operating, double* margin) const;
+
+  void WriteTags(CTagBuffer& buffer, std::string_view element) const;
+  void ReadTags(std::string_view text, std::size_t start, std::size_t end);
+  void CopyFrom(const CCropBudget& other);
+
+  // Calculated rows.
+  void MarkCalculated(std::int32_t source);
+  bool SetCalculated(int section, std::string_view label, double amount, std::int32_t source,
+                     bool create);
+  void RemoveStale();
+  void UpdateOperatingInterest(bool create);
+  bool SetInterestFromDialog(PlatformWindow& dialog);
+
+  // Append a line at the end of a section; returns it.
+  CBudgetLine& AppendLine(int section);
+};
