@@ -97,8 +97,29 @@ class GridEngine {
   bool InRange(const GridCell* cell);
   void Notify(int code, std::intptr_t lParam);
   void NotifyCursor(int code);
-  void AfterStore(int row, const std::string& text, int col);
+  void AfterStore(int row, int col);
   void ReapplyLastSize();
+
+  std::intptr_t ProtectCell(const GridCell* cell, bool protect);
+  std::intptr_t SetCell(const GridCell* cell, const char* text);
+  std::intptr_t GetCell(const GridCell* cell, std::string* text);
+  std::intptr_t DeleteCell(const GridCell* cell);
+  std::intptr_t GetCellType(const GridCell* cell);
+  std::intptr_t GetProtection(const GridCell* cell);
+  void SetDimensions(std::intptr_t rows, std::intptr_t cols);
+  void SetCursor(std::intptr_t row, std::intptr_t col);
+  void SetColWidth(std::intptr_t col, std::intptr_t width);
+  void SetColMaxChars(std::intptr_t col, std::intptr_t count);
+  void SetTopLeft(std::intptr_t packed);
+  void SetRowHeight(std::intptr_t pixels);
+  void SetHeaderHeight(std::intptr_t pixels);
+  void SetTitleHeight(std::intptr_t pixels);
+
+  // A size message, whether from the window system or re-applied.
+  void HandleSize(int width, int height);
+  void EnsureCursorVisible();
+  void UpdateScrollRanges();
+  void RefreshCursorProtection();
 
   GridHost& host_;
   GridState state_;
