@@ -1,5 +1,6 @@
 #include "document/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -33,6 +34,36 @@ std::string_view NumberStart(std::string_view text) {
   return text.substr(i);
 }
 
+// Whether a number that does not fit a double is too small rather than too
+// large: its decimal magnitude is below zero.
+bool IsTooSmall(std::string_view number) {
+  const auto isDigit = [&](std::size_t i) {
+    return i < number.size() && number[i] >= '0' && number[i] <= '9';
+  };
+  std::size_t i = number.starts_with('-') ? 1 : 0;
+  while (isDigit(i) && number[i] == '0') ++i;
+  long magnitude = -1;
+  for (; isDigit(i); ++i) ++magnitude;
+  if (i < number.size() && number[i] == '.') ++i;
+  if (magnitude < 0) {
+    while (isDigit(i) && number[i] == '0') {
+      --magnitude;
+      ++i;
+    }
+    if (!isDigit(i)) return true;  // all zeros
+  }
+  while (isDigit(i)) ++i;
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    long exponent = 0;
+    for (; isDigit(i); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000L);
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude < 0;
+}
+
 }  // namespace
 
 NumberScan ScanReal(std::string_view text, double* value) {
@@ -42,6 +73,8 @@ NumberScan ScanReal(std::string_view text, double* value) {
   const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed,
                                       std::chars_format::general);
   if (result.ec == std::errc::invalid_argument) return NumberScan::kNone;
+  // Below the smallest double the C conversion gives 0; so does this one.
+  if (result.ec == std::errc::result_out_of_range && IsTooSmall(number)) return NumberScan::kOk;
   // Infinity and NaN are not amounts; a budget never holds them.
   if (result.ec != std::errc() || !std::isfinite(parsed)) return NumberScan::kOutOfRange;
   *value = parsed;

@@ -15,11 +15,6 @@ bool CTagBuffer::Reserve(std::size_t capacity) {
   return true;
 }
 
-bool CTagBuffer::Append(std::string_view text) {
-  text_.append(text);
-  return true;
-}
-
 namespace {
 
 void SetError(std::string* error, std::string text) {

@@ -13,7 +13,10 @@ class CTagBuffer {
  public:
   // Makes room for at least that many bytes; the text is empty afterwards.
   bool Reserve(std::size_t capacity);
-  bool Append(std::string_view text);
+  bool Append(std::string_view text) {
+    text_.append(text.data(), text.size());
+    return true;
+  }
   void Clear() { text_.clear(); }
 
   std::size_t GetLength() const { return text_.size(); }

@@ -4,8 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct CTagElement {
   std::size_t contentStart = 0;  // first byte after the opening tag
@@ -16,6 +19,39 @@ struct CTagElement {
 
 bool FindElement(std::string_view name, std::string_view text, std::size_t start,
                  std::size_t limit, CTagElement* element);
+// One record's elements, found in one pass over its range; lookups give the same
+// answers as FindElement and the readers below over that range. A record is read
+// with many lookups, and markup is dense with '<', so one pass beats many.
+class TagIndex {
+ public:
+  TagIndex(std::string_view text, std::size_t start, std::size_t limit);
+  bool FindElement(std::string_view name, CTagElement* element) const;
+  bool ReadReal(std::string_view name, double* value) const;
+  bool ReadInteger(std::string_view name, std::int32_t* value) const;
+  bool ReadText(std::string_view name, std::string* destination, std::size_t maxChars) const;
+
+ private:
+  struct FirstTag {
+    std::string_view name;
+    std::size_t at;
+  };
+  static constexpr std::size_t kMostNames = 32;
+  std::string_view text_;
+  std::size_t start_;
+  std::size_t limit_;
+  std::vector<FirstTag> first_;
+  bool complete_ = true;  // false when the record has more names than are kept
+};
+
+// Visits every element of the named kinds in the range, exactly as if each kind
+// were looked up again and again, each search starting at the content end of the
+// element of that kind just found, and a kind ending at its first element that
+// has no closing tag. One pass over the range serves all kinds; the visits come
+// in the order of the opening tags. At most 8 kinds.
+void ForEachElement(std::span<const std::string_view> names, std::string_view text,
+                    std::size_t start, std::size_t limit,
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit);
+
 // Number elements count only when their content is 1 to 31 bytes long.
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,
               double* value);

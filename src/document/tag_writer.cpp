@@ -12,13 +12,18 @@ bool StartsEscape(std::string_view text, std::size_t i) {
   return rest.starts_with(kLt) || rest.starts_with(kAmp);
 }
 
+// Pieces go straight into the buffer: a document has hundreds of thousands of
+// elements, and a line formatted apart first would cost an allocation each.
 void AppendElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                    std::string_view value) {
-  std::string line;
-  line.reserve(indent.size() + 2 * name.size() + value.size() + 7);
-  line.append(indent).append("<").append(name).append(">").append(value);
-  line.append("</").append(name).append(">\r\n");
-  buffer.Append(line);
+  buffer.Append(indent);
+  buffer.Append("<");
+  buffer.Append(name);
+  buffer.Append(">");
+  buffer.Append(value);
+  buffer.Append("</");
+  buffer.Append(name);
+  buffer.Append(">\r\n");
 }
 
 }  // namespace
@@ -59,20 +64,24 @@ std::string UnescapeMarkupText(std::string_view text) {
 }
 
 void AppendOpenTag(CTagBuffer& buffer, std::string_view name) {
-  std::string line;
-  line.append("<").append(name).append(">\r\n");
-  buffer.Append(line);
+  buffer.Append("<");
+  buffer.Append(name);
+  buffer.Append(">\r\n");
 }
 
 void AppendCloseTag(CTagBuffer& buffer, std::string_view name) {
-  std::string line;
-  line.append("</").append(name).append(">\r\n");
-  buffer.Append(line);
+  buffer.Append("</");
+  buffer.Append(name);
+  buffer.Append(">\r\n");
 }
 
 void AppendTextElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                        std::string_view text) {
-  AppendElement(buffer, indent, name, EscapeMarkupText(text));
+  if (text.find_first_of("<&") == std::string_view::npos) {
+    AppendElement(buffer, indent, name, text);
+  } else {
+    AppendElement(buffer, indent, name, EscapeMarkupText(text));
+  }
 }
 
 void AppendRealElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,

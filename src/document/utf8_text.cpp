@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -58,7 +59,15 @@ constexpr std::array<std::uint16_t, 32> kCp1252High = {
 
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
-    // Plain ASCII is the common case; skip it quickly.
+    // Plain ASCII is the common case: skip it eight bytes at a time.
+    std::uint64_t word = 0;
+    if (i + sizeof word <= bytes.size()) {
+      std::memcpy(&word, bytes.data() + i, sizeof word);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        i += sizeof word;
+        continue;
+      }
+    }
     if (static_cast<std::uint8_t>(bytes[i]) < 0x80) {
       ++i;
       continue;

@@ -50,6 +50,13 @@ class CBudgetLine {
   std::unique_ptr<CBudgetLine> next;
   std::int32_t stale = 0;
 
+  CBudgetLine() = default;
+  // Frees the rest of the chain one line at a time: a long section must not
+  // recurse once per line.
+  ~CBudgetLine();
+  CBudgetLine(const CBudgetLine&) = delete;
+  CBudgetLine& operator=(const CBudgetLine&) = delete;
+
   bool IsCalculated() const { return source != kSourceNone; }
 
   // n is the budget's number of animals or herd units, -1 when not specified.

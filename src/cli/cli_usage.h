@@ -1,0 +1,5 @@
+#pragma once
+
+#include <cstdio>
+
+void PrintUsage(std::FILE* stream);

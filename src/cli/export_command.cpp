@@ -1,0 +1,104 @@
+#include "cli/export_command.h"
+
+#include <charconv>
+#include <cstdio>
+#include <string_view>
+
+#include "document/tag_buffer.h"
+#include "document/worksheet.h"
+#include "grid/grid_engine.h"
+#include "grid/headless_grid_host.h"
+#include "platform/headless_platform.h"
+#include "reports/cell_dump.h"
+
+namespace {
+
+std::optional<int> ParseTab(std::string_view text) {
+  int tab = 0;
+  const auto result = std::from_chars(text.data(), text.data() + text.size(), tab);
+  if (result.ec != std::errc() || result.ptr != text.data() + text.size() || tab < 0)
+    return std::nullopt;
+  return tab;
+}
+
+std::optional<ExportOptions::Format> ParseFormat(std::string_view text) {
+  if (text == "text") return ExportOptions::Format::kText;
+  if (text == "cells") return ExportOptions::Format::kCells;
+  if (text == "vqn") return ExportOptions::Format::kVqn;
+  return std::nullopt;
+}
+
+void Write(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
+
+void ReportMessages(HeadlessPlatform& platform) {
+  for (const std::string& message : platform.TakeMessages())
+    std::fprintf(stderr, "%s\n", message.c_str());
+}
+
+}  // namespace
+
+std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>& args) {
+  ExportOptions options;
+  bool formatGiven = false;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    const bool hasValue = i + 1 < args.size();
+    if (arg == "--tab" && hasValue) {
+      const auto tab = ParseTab(args[++i]);
+      if (!tab) return std::nullopt;
+      options.tab = *tab;
+    } else if (arg == "--format" && hasValue) {
+      const auto format = ParseFormat(args[++i]);
+      if (!format) return std::nullopt;
+      options.format = *format;
+      formatGiven = true;
+    } else if (!arg.starts_with("--") && options.path.empty()) {
+      options.path = arg;
+    } else {
+      return std::nullopt;
+    }
+  }
+  if (options.path.empty() || !formatGiven) return std::nullopt;
+  // The budget views need a budget tab; the summary tab is not exported here.
+  if (options.format != ExportOptions::Format::kVqn && options.tab < 1) return std::nullopt;
+  return options;
+}
+
+int RunExport(const ExportOptions& options) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  CBudgetWorksheet worksheet;
+  if (!worksheet.Open(options.path)) {
+    ReportMessages(platform);
+    return 1;
+  }
+  if (options.format == ExportOptions::Format::kVqn) {
+    CTagBuffer buffer;
+    worksheet.WriteTags(buffer);
+    Write(buffer.View());
+    return 0;
+  }
+  if (options.format == ExportOptions::Format::kText) {
+    // Exactly what the copy command places: run it and read the clipboard back.
+    std::string text;
+    if (!worksheet.CopyTabToClipboard(nullptr, options.tab) ||
+        !platform.GetClipboard().Fetch(kClipboardTextFormat, &text)) {
+      ReportMessages(platform);
+      return 1;
+    }
+    Write(text);
+  } else {
+    CCropBudget* budget = worksheet.GetBudget(options.tab - 1);
+    if (!budget) {
+      std::fprintf(stderr, "There is no budget tab %d in %s (it has %d).\n", options.tab,
+                   options.path.c_str(), worksheet.CountBudgets());
+      return 1;
+    }
+    HeadlessGridHost host;
+    GridEngine grid(1500, host);
+    budget->FillGrid(grid);
+    Write(DumpGridCells(grid));
+  }
+  ReportMessages(platform);
+  return 0;
+}

@@ -1,0 +1,22 @@
+// herdwright-cli: the worksheet's views and files without a screen.
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "cli/cli_usage.h"
+#include "cli/export_command.h"
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.size() == 1 && (args[0] == "--help" || args[0] == "-h")) {
+    PrintUsage(stdout);
+    return 0;
+  }
+  if (!args.empty() && args[0] == "export") {
+    const auto options = ParseExportArguments({args.begin() + 1, args.end()});
+    if (options) return RunExport(*options);
+  }
+  PrintUsage(stderr);
+  return 2;
+}

@@ -1,0 +1,63 @@
+#pragma once
+// The document: every livestock budget, the whole-farm lists and the producer's
+// name, phone and address.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "farm/whole_farm_lists.h"
+#include "model/crop_budget.h"
+
+class CTagBuffer;
+class PlatformWindow;
+
+inline constexpr std::string_view kProgramVersion = "1.95";
+inline constexpr std::size_t kDocumentNameChars = 32;
+inline constexpr std::size_t kDocumentPhoneChars = 32;
+inline constexpr std::size_t kDocumentAddressChars = 150;
+
+// Summary tab controls that show the document's fields.
+enum DocumentField : int {
+  kFieldName = 1071,
+  kFieldPhone = 1070,
+  kFieldAddress = 1073,
+};
+
+class CBudgetWorksheet {
+ public:
+  std::unique_ptr<CCropBudget> budgets;
+  WholeFarmLists lists;
+  std::string name;
+  std::string phone;
+  std::string address;
+
+  CBudgetWorksheet();
+  ~CBudgetWorksheet();
+  CBudgetWorksheet(const CBudgetWorksheet&) = delete;
+  CBudgetWorksheet& operator=(const CBudgetWorksheet&) = delete;
+
+  void Clear();
+  int CountBudgets() const;
+  // With create set, missing budgets up to that position are appended first.
+  CCropBudget* GetBudget(int position, bool create = false);
+  bool DeleteBudget(int position);
+  void SetField(int field, std::string_view text);
+
+  // Writes through a temporary file, so a failed save leaves the previous file
+  // as it was; the failure is reported and the result is false.
+  bool Save(const std::string& path);
+  // Reports "Problem opening file <path>" and leaves the document empty when the
+  // file cannot be read or holds no worksheet.
+  bool Open(const std::string& path);
+
+  // The bytes Save writes.
+  void WriteTags(CTagBuffer& buffer) const;
+  // Reads a document's text (UTF-8, or Windows-1252 when not valid UTF-8) into
+  // this cleared document; false when it holds no worksheet element.
+  bool ReadTags(std::string_view fileText);
+
+  // The "Copy Current Tab to Clipboard" command; tab 0 is the summary.
+  bool CopyTabToClipboard(PlatformWindow* owner, int tab);
+};

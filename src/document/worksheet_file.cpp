@@ -1,0 +1,93 @@
+#include <filesystem>
+
+#include "document/tag_buffer.h"
+#include "document/tag_reader.h"
+#include "document/tag_writer.h"
+#include "document/utf8_text.h"
+#include "document/worksheet.h"
+#include "platform/app_message.h"
+
+namespace {
+
+constexpr std::string_view kRoot = "BUDGETWORKSHEET";
+constexpr std::string_view kBudgetElement = "LIVESTOCKBUDGET";
+constexpr std::size_t kFrameBytes = 1020;
+constexpr std::size_t kBytesPerBudgetLine = 390;
+
+}  // namespace
+
+void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
+  std::size_t lines = 0;
+  for (const CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
+    lines += static_cast<std::size_t>(budget->CountLines(3));
+  buffer.Reserve(kFrameBytes + kBytesPerBudgetLine * lines + lists.EstimatedFileBytes());
+
+  buffer.Append("<?xml version=\"1.0\" ?>\r\n");
+  buffer.Append("<!-- Corvale Tillwright, very rough XML format -->\r\n");
+  buffer.Append(
+      "<!-- Program is available from CV Ag Extension "
+      "https://extension.corvale.example/herdwright -->\r\n");
+  AppendOpenTag(buffer, kRoot);
+  AppendTextElement(buffer, "", "VERSION", kProgramVersion);
+  AppendTextElement(buffer, "", "NAME", name);
+  AppendTextElement(buffer, "", "PHONE", phone);
+  AppendTextElement(buffer, "", "ADDRESS", address);
+  for (const CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
+    budget->WriteTags(buffer, kBudgetElement);
+  lists.WriteTags(buffer);
+  AppendCloseTag(buffer, kRoot);
+}
+
+bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
+  // Older versions wrote the Windows code page; this one writes UTF-8.
+  std::string converted;
+  if (!IsValidUtf8(fileText)) {
+    converted = Cp1252ToUtf8(fileText);
+    fileText = converted;
+  }
+  CTagElement root;
+  if (!FindElement(kRoot, fileText, 0, fileText.size(), &root)) return false;
+  const std::size_t start = root.contentStart;
+  const std::size_t end = root.contentEnd;
+
+  double version = 0;
+  ReadReal("VERSION", fileText, start, end, &version);  // any version reads the same way
+  ReadText("NAME", &name, kDocumentNameChars, fileText, start, end);
+  ReadText("PHONE", &phone, kDocumentPhoneChars, fileText, start, end);
+  ReadText("ADDRESS", &address, kDocumentAddressChars, fileText, start, end);
+
+  std::unique_ptr<CCropBudget>* tail = &budgets;
+  while (*tail) tail = &(*tail)->next;
+  CTagElement element;
+  for (std::size_t from = start; FindElement(kBudgetElement, fileText, from, end, &element);
+       from = element.contentEnd) {
+    *tail = std::make_unique<CCropBudget>();
+    (*tail)->ReadTags(fileText, element.contentStart, element.contentEnd);
+    tail = &(*tail)->next;
+  }
+  lists.ReadTags(fileText, start, end);
+  return true;
+}
+
+bool CBudgetWorksheet::Save(const std::string& path) {
+  CTagBuffer buffer;
+  WriteTags(buffer);
+  std::string reason;
+  if (buffer.WriteToFile(path, &reason)) return true;
+  App_MessageBox("Problem saving file <" + path + ">\n\n" + reason +
+                 "\n\nThe file on disk was not changed.");
+  return false;
+}
+
+bool CBudgetWorksheet::Open(const std::string& path) {
+  std::error_code status;
+  const bool exists = std::filesystem::exists(path, status);
+  Clear();
+  CTagBuffer buffer;
+  // A text without a worksheet element reads nothing, so the document stays empty.
+  if (!exists || !buffer.ReadFromFile(path) || !ReadTags(buffer.View())) {
+    App_MessageBoxF("Problem opening file <%s>", path);
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,110 @@
+// Rows handed to the budget by the whole-farm lists and its own interest.
+#include <cmath>
+
+#include "document/number_parse.h"
+#include "document/utf8_text.h"
+#include "model/crop_budget.h"
+#include "model/line_chain.h"
+#include "model/money.h"
+#include "model/text_case.h"
+#include "platform/app_message.h"
+#include "platform/dialog_window.h"
+
+namespace {
+
+constexpr std::string_view kInterestLabel = "Operating Interest";
+constexpr int kRateEdit = 1085;
+constexpr int kTermEdit = 1087;
+constexpr std::size_t kDialogNumberChars = 14;
+
+void MakeCalculated(CBudgetLine& line, std::string_view label, double amount,
+                    std::int32_t source) {
+  line.label = label;
+  line.value = amount;
+  line.SetKind(kKindTotal);
+  line.source = source;
+  line.stale = 0;
+}
+
+// Parses one edit of the interest dialog; false after showing the problem.
+bool ReadDialogNumber(const PlatformWindow& dialog, int editId, std::string_view field,
+                      double* value) {
+  const std::string text = dialog.GetItemText(editId);
+  std::string message;
+  const double parsed = ParseReal(FirstChars(text, kDialogNumberChars), field, &message);
+  if (!message.empty()) {
+    App_MessageBox(message);
+    return false;
+  }
+  *value = parsed;
+  return true;
+}
+
+}  // namespace
+
+void CCropBudget::MarkCalculated(std::int32_t source) {
+  for (auto& head : sections) {
+    for (CBudgetLine* line = head.get(); line; line = line->next.get()) {
+      if (line->source == source && line->kind != kKindHeading) line->stale = 1;
+    }
+  }
+}
+
+bool CCropBudget::SetCalculated(int section, std::string_view label, double amount,
+                                std::int32_t source, bool create) {
+  if (section < 0 || section > 2) return false;
+  const std::string_view cut = FirstChars(label, kLineLabelChars);
+  LineSlot* slot = &sections[static_cast<std::size_t>(section)];
+  for (; *slot; slot = &(*slot)->next) {
+    CBudgetLine& line = **slot;
+    if (line.source == source && EqualsNoCase(line.label, cut)) {
+      MakeCalculated(line, cut, amount, source);
+      return false;
+    }
+  }
+  if (!create) return false;
+  *slot = std::make_unique<CBudgetLine>();
+  MakeCalculated(**slot, cut, amount, source);
+  return true;
+}
+
+void CCropBudget::RemoveStale() {
+  for (auto& head : sections) {
+    LineSlot* slot = &head;
+    while (*slot) {
+      if ((*slot)->stale) {
+        Unlink(*slot);
+      } else {
+        slot = &(*slot)->next;
+      }
+    }
+  }
+}
+
+void CCropBudget::UpdateOperatingInterest(bool create) {
+  if (create) MarkCalculated(kSourceInterest);
+  if (interestRate > 0 && interestTerm > 0) {
+    double base = 0;
+    for (const CBudgetLine* line = sections[kSectionOperating].get(); line;
+         line = line->next.get()) {
+      if (line->source == kSourceInterest) continue;
+      const double total = line->GetTotal(numUnits);
+      if (total > 0) base += total;
+    }
+    double amount = interestRate / 100.0 * base * (interestTerm / 12.0);
+    // Costs too large to add up leave the row blank rather than infinite.
+    if (!std::isfinite(amount)) amount = kBlank;
+    SetCalculated(kSectionOperating, kInterestLabel, amount, kSourceInterest, create);
+  }
+  if (create) RemoveStale();
+}
+
+bool CCropBudget::SetInterestFromDialog(PlatformWindow& dialog) {
+  double rate = 0;
+  double term = 0;
+  if (!ReadDialogNumber(dialog, kRateEdit, "Interest Rate", &rate)) return false;
+  if (!ReadDialogNumber(dialog, kTermEdit, "Interest Term", &term)) return false;
+  interestRate = rate;
+  interestTerm = term;
+  return true;
+}

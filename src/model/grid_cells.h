@@ -1,0 +1,12 @@
+#pragma once
+// Storing a cell with its protection: the grid stamps its default protection on
+// every cell it stores, so the default is set first.
+
+#include <string_view>
+
+class GridEngine;
+
+void PutGridCell(GridEngine& grid, int row, int col, std::string_view text, bool isProtected);
+
+// The grid's mark for a cell that does not apply.
+inline constexpr std::string_view kNotApplicableCell = "\t";

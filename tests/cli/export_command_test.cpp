@@ -1,0 +1,100 @@
+// herdwright-cli export, run as a user would run it.
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace {
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string ReadFile(const std::filesystem::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+RunResult RunCli(const std::string& arguments) {
+  const auto errPath = std::filesystem::temp_directory_path() / "herd-cli-test.err";
+  const std::string command =
+      std::string(HERD_CLI_PATH) + " " + arguments + " 2>" + errPath.string();
+  RunResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (!pipe) return result;
+  std::array<char, 4096> chunk{};
+  std::size_t got = 0;
+  while ((got = std::fread(chunk.data(), 1, chunk.size(), pipe)) > 0) result.out.append(chunk.data(), got);
+  const int status = pclose(pipe);
+  result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  result.err = ReadFile(errPath);
+  std::filesystem::remove(errPath);
+  return result;
+}
+
+const std::string kData = std::string(HERD_TEST_DATA_DIR) + "/cli/";
+const std::string kSample = kData + "sample-ranch.vqn";
+
+}  // namespace
+
+TEST(CliExport, BudgetViewsMatchTheirGoldenFiles) {
+  const RunResult text = RunCli("export " + kSample + " --tab 1 --format text");
+  EXPECT_EQ(text.status, 0) << text.err;
+  EXPECT_EQ(text.out, ReadFile(kData + "sample-ranch-tab1.txt"));
+
+  const RunResult cells = RunCli("export " + kSample + " --format cells --tab 1");
+  EXPECT_EQ(cells.status, 0) << cells.err;
+  EXPECT_EQ(cells.out, ReadFile(kData + "sample-ranch-tab1.cells"));
+}
+
+TEST(CliExport, VqnFormatGivesBackTheFileItRead) {
+  const RunResult saved = RunCli("export " + kSample + " --format vqn");
+  EXPECT_EQ(saved.status, 0);
+  EXPECT_EQ(saved.out, ReadFile(kSample));
+}
+
+TEST(CliExport, UnreadableFileIsReportedWithStatusOne) {
+  const std::string missing = kData + "no-such-file.vqn";
+  const RunResult result = RunCli("export " + missing + " --tab 1 --format text");
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.out, "");
+  EXPECT_EQ(result.err, "Problem opening file <" + missing + ">\n");
+
+  const RunResult folder = RunCli("export " + kData + " --format vqn");
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_NE(folder.err.find("Problem opening file"), std::string::npos);
+}
+
+TEST(CliExport, TabBeyondTheBudgetsFailsWithAMessage) {
+  const RunResult text = RunCli("export " + kSample + " --tab 3 --format text");
+  EXPECT_EQ(text.status, 1);
+  EXPECT_EQ(text.err, "NULL pBudget pointer in CBudgetWorksheet::CopyTabToClipboard\n");
+  const RunResult cells = RunCli("export " + kSample + " --tab 9 --format cells");
+  EXPECT_EQ(cells.status, 1);
+  EXPECT_NE(cells.err.find("no budget tab 9"), std::string::npos);
+}
+
+TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
+  for (const char* arguments :
+       {"", "export", "export x.vqn", "export x.vqn --format pdf", "export x.vqn --format text",
+        "export x.vqn --tab -1 --format cells", "export x.vqn --tab one --format text",
+        "export x.vqn --tab 1 --format text extra", "frobnicate"}) {
+    const RunResult result = RunCli(arguments);
+    EXPECT_EQ(result.status, 2) << arguments;
+    EXPECT_NE(result.err.find("Usage:"), std::string::npos) << arguments;
+    EXPECT_EQ(result.out, "") << arguments;
+  }
+  const RunResult help = RunCli("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.out.find("--format cells"), std::string::npos);
+}

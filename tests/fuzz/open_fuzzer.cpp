@@ -1,0 +1,51 @@
+// Any bytes as a document file: reading must never crash or overrun, and what
+// is read must save to a text that reads back to the same text.
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+#include "document/tag_buffer.h"
+#include "document/worksheet.h"
+#include "grid/grid_engine.h"
+#include "grid/headless_grid_host.h"
+#include "model/budget_line.h"
+#include "platform/headless_platform.h"
+#include "reports/budget_text.h"
+
+namespace {
+
+std::string SaveText(const CBudgetWorksheet& worksheet) {
+  CTagBuffer buffer;
+  worksheet.WriteTags(buffer);
+  return std::string(buffer.View());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size > kMaxDocumentBytes) return 0;
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
+
+  // A clipboard record read on its own, as a paste does.
+  CBudgetLine line;
+  line.ReadTags(text, 0, text.size());
+
+  CBudgetWorksheet worksheet;
+  if (!worksheet.ReadTags(text)) return 0;
+  const std::string saved = SaveText(worksheet);
+
+  HeadlessGridHost host;
+  for (CCropBudget* budget = worksheet.budgets.get(); budget; budget = budget->next.get()) {
+    GridEngine grid(1500, host);
+    budget->FillGrid(grid);
+    RenderBudgetText(*budget);
+  }
+
+  CBudgetWorksheet reread;
+  if (!reread.ReadTags(saved) || SaveText(reread) != saved) std::abort();
+  return 0;
+}

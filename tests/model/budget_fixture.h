@@ -1,0 +1,47 @@
+#pragma once
+// A budget, the grid it fills and a headless platform for its messages and clipboard.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "grid/grid_engine.h"
+#include "model/crop_budget.h"
+#include "platform/headless_platform.h"
+#include "support/recording_grid_host.h"
+
+class BudgetFixture : public ::testing::Test {
+ protected:
+  CBudgetLine& Add(int section, std::string_view label, LineKind kind, double value,
+                   double quantity = -1, double weight = -1) {
+    CBudgetLine& line = budget.AppendLine(section);
+    line.label = label;
+    line.kind = kind;
+    line.value = value;
+    line.quantity = quantity;
+    line.weight = weight;
+    return line;
+  }
+  std::string Cell(int row, int col) { return GetGridCellText(grid, row, col); }
+  // A row's eight cells joined by "|", then its protection letters.
+  std::string Row(int row) {
+    std::string cells, locks = " ";
+    for (int col = 0; col < 8; ++col) {
+      cells += (col ? "|" : "") + Cell(row, col);
+      const StoredCell* cell = grid.Cells().Find(row, col);
+      locks += cell ? cell->protection : '-';
+    }
+    return cells + locks;
+  }
+  void ExpectRows(const std::vector<std::pair<int, std::string>>& rows) {
+    for (const auto& [row, expected] : rows) EXPECT_EQ(Row(row), expected) << "row " << row;
+  }
+
+  HeadlessPlatform platform;
+  ScopedPlatform scoped{platform};
+  RecordingGridHost host;
+  GridEngine grid{4001, host};
+  CCropBudget budget;
+};
