@@ -9,6 +9,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,7 +27,10 @@ std::string ReadFile(const std::filesystem::path& path) {
 }
 
 RunResult RunCli(const std::string& arguments) {
-  const auto errPath = std::filesystem::temp_directory_path() / "herd-cli-test.err";
+  // Tests run in parallel processes: each run gets its own file.
+  static int runs = 0;
+  const auto errPath = std::filesystem::temp_directory_path() /
+                       ("herd-cli-" + std::to_string(getpid()) + "-" + std::to_string(++runs) + ".err");
   const std::string command =
       std::string(HERD_CLI_PATH) + " " + arguments + " 2>" + errPath.string();
   RunResult result;
