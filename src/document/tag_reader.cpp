@@ -53,16 +53,13 @@ constexpr std::size_t kMaxNumberBytes = 31;
 
 }  // namespace
 
-bool FindElement(std::string_view name, std::string_view text, std::size_t start,
-                 std::size_t limit, CTagElement* element) {
-  limit = std::min(limit, text.size());
-  if (name.empty() || start >= limit) return false;
-  std::string open;
-  open.reserve(name.size() + 3);
-  open.append("<").append(name).append(">");
-  const std::size_t openAt = Search(text, open, start, limit);
-  if (openAt == std::string_view::npos) return false;
-  const std::size_t contentStart = openAt + open.size();
+namespace {
+
+// The element whose opening tag "<name>" stands at openAt: found when its
+// closing tag follows before the limit.
+bool CloseElement(std::string_view name, std::string_view text, std::size_t openAt,
+                  std::size_t limit, CTagElement* element) {
+  const std::size_t contentStart = openAt + name.size() + 2;
   std::string close;
   close.reserve(name.size() + 3);
   close.append("</").append(name).append(">");
@@ -72,6 +69,19 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
   element->contentEnd = closeAt;
   element->text = text;
   return true;
+}
+
+}  // namespace
+
+bool FindElement(std::string_view name, std::string_view text, std::size_t start,
+                 std::size_t limit, CTagElement* element) {
+  limit = std::min(limit, text.size());
+  if (name.empty() || start >= limit) return false;
+  std::string open;
+  open.reserve(name.size() + 2);
+  open.append("<").append(name).append(">");
+  const std::size_t openAt = Search(text, open, start, limit);
+  return openAt != std::string_view::npos && CloseElement(name, text, openAt, limit, element);
 }
 
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
@@ -192,17 +202,7 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
 
 bool TagIndex::FindElement(std::string_view name, CTagElement* element) const {
   for (const FirstTag& tag : first_) {
-    if (tag.name != name) continue;
-    const std::size_t contentStart = tag.at + name.size() + 2;
-    std::string close;
-    close.reserve(name.size() + 3);
-    close.append("</").append(name).append(">");
-    const std::size_t closeAt = Search(text_, close, contentStart, limit_);
-    if (closeAt == std::string_view::npos) return false;
-    element->contentStart = contentStart;
-    element->contentEnd = closeAt;
-    element->text = text_;
-    return true;
+    if (tag.name == name) return CloseElement(name, text_, tag.at, limit_, element);
   }
   // A name beyond those kept may still stand in the record.
   return !complete_ && ::FindElement(name, text_, start_, limit_, element);

@@ -1,80 +1,171 @@
+// The document: its budgets and fields, and its file through the tag buffer.
 #include "document/worksheet.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "document/tag_buffer.h"
 #include "platform/headless_platform.h"
+#include "temp_folder.h"
 
 namespace {
 
-class WorksheetDocument : public ::testing::Test {
+std::string Tags(const CBudgetWorksheet& worksheet) {
+  CTagBuffer buffer;
+  worksheet.WriteTags(buffer);
+  return std::string(buffer.View());
+}
+
+std::string Document(const std::string& content) {
+  return "<?xml version=\"1.0\" ?>\r\n<BUDGETWORKSHEET>\r\n" + content + "</BUDGETWORKSHEET>\r\n";
+}
+
+std::string Budget(const std::string& title) {
+  return "<LIVESTOCKBUDGET>\r\n<TITLE>" + title + "</TITLE>\r\n</LIVESTOCKBUDGET>\r\n";
+}
+
+class Worksheet : public ::testing::Test {
  protected:
-  void AddBudgets(const std::vector<std::string>& titles) {
-    for (const std::string& title : titles)
-      worksheet.GetBudget(worksheet.CountBudgets(), true)->title = title;
-  }
-  std::vector<std::string> Titles() {
-    std::vector<std::string> titles;
-    for (int i = 0; CCropBudget* budget = worksheet.GetBudget(i); ++i) titles.push_back(budget->title);
+  std::string Titles() {
+    std::string titles;
+    for (int i = 0; CCropBudget* budget = worksheet.GetBudget(i); ++i) titles += budget->title + ";";
     return titles;
   }
 
   HeadlessPlatform platform;
   ScopedPlatform installed{platform};
+  TempFolder folder;
   CBudgetWorksheet worksheet;
 };
 
-TEST_F(WorksheetDocument, GetBudgetCreatesMissingBudgetsOnlyWhenAsked) {
+TEST_F(Worksheet, BudgetsAreMadeWhenAskedNeverAllDeletedAndFieldsCut) {
   EXPECT_EQ(worksheet.GetBudget(0), nullptr);
-  CCropBudget* third = worksheet.GetBudget(2, true);
-  ASSERT_NE(third, nullptr);
-  EXPECT_EQ(worksheet.CountBudgets(), 3);
-  EXPECT_EQ(worksheet.GetBudget(2), third);
-  EXPECT_EQ(worksheet.GetBudget(1, true), worksheet.GetBudget(1));
-  EXPECT_EQ(worksheet.GetBudget(3), nullptr);
-  EXPECT_EQ(worksheet.GetBudget(-1, true), nullptr);
-  EXPECT_EQ(worksheet.CountBudgets(), 3);
-  worksheet.name = worksheet.phone = worksheet.address = "x";
-  worksheet.Clear();
-  EXPECT_EQ(worksheet.CountBudgets(), 0);
-  EXPECT_EQ(worksheet.name + worksheet.phone + worksheet.address, "");
-}
-
-TEST_F(WorksheetDocument, DeleteBudgetRefusesTheOnlyBudget) {
-  AddBudgets({"Only"});
+  worksheet.GetBudget(0, true)->title = "A";
   EXPECT_FALSE(worksheet.DeleteBudget(0));
-  EXPECT_EQ(Titles(), std::vector<std::string>{"Only"});
   EXPECT_EQ(platform.TakeMessages(), std::vector<std::string>{"Can't delete last or only budget."});
-}
-
-TEST_F(WorksheetDocument, DeleteBudgetRemovesTheBudgetAtThatPosition) {
-  AddBudgets({"A", "B", "C", "D"});
+  worksheet.GetBudget(3, true)->title = "D";
+  EXPECT_EQ(worksheet.GetBudget(-1, true), nullptr);
+  EXPECT_EQ(Titles(), "A;;;D;");
   EXPECT_TRUE(worksheet.DeleteBudget(1));
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"A", "C", "D"}));
-  EXPECT_TRUE(worksheet.DeleteBudget(2));
-  EXPECT_TRUE(worksheet.DeleteBudget(0));
-  AddBudgets({"E"});
-  EXPECT_FALSE(worksheet.DeleteBudget(2));
-  EXPECT_FALSE(worksheet.DeleteBudget(-1));
-  EXPECT_EQ(Titles(), (std::vector<std::string>{"C", "E"}));
+  EXPECT_FALSE(worksheet.DeleteBudget(3) || worksheet.DeleteBudget(-1));
+  EXPECT_EQ(Titles(), "A;;D;");
   EXPECT_TRUE(platform.Messages().empty());
-}
 
-TEST_F(WorksheetDocument, SetFieldCutsEachTextToItsLimitInCharacters) {
-  std::string accented;
+  std::string accented;  // fields are cut to their limits in characters
   for (int i = 0; i < 200; ++i) accented += "\xC3\xA9";
   worksheet.SetField(kFieldName, accented);
   worksheet.SetField(kFieldPhone, std::string(40, '5'));
   worksheet.SetField(kFieldAddress, accented);
-  EXPECT_EQ(worksheet.name, accented.substr(0, 2 * 32));
-  EXPECT_EQ(worksheet.phone, std::string(32, '5'));
-  EXPECT_EQ(worksheet.address, accented.substr(0, 2 * 150));
-  worksheet.SetField(kFieldName, "Ranch <Co> & Sons");
   worksheet.SetField(1072, "ignored");
-  EXPECT_EQ(worksheet.name, "Ranch <Co> & Sons");
-  EXPECT_EQ(worksheet.phone, std::string(32, '5'));
+  EXPECT_EQ(worksheet.name + "|" + worksheet.phone + "|" + worksheet.address,
+            accented.substr(0, 2 * 32) + "|" + std::string(32, '5') + "|" + accented.substr(0, 2 * 150));
+}
+
+TEST_F(Worksheet, TagBufferReplacesThePreviousFileOrFailsKeepingIt) {
+  const std::string path = folder.File("farm.vqn"), bytes("<A>\r\n\0\xE9</A>", 11);
+  WriteBytes(path, "an older and longer document");
+  WriteBytes(folder.File("plain"), "x");
+  CTagBuffer buffer;
+  buffer.Append(bytes);
+  ASSERT_TRUE(buffer.WriteToFile(path));
+  EXPECT_EQ(ReadBytes(path), bytes);
+
+  // Beyond the file size limit, as on a full disk (failing as the bytes are written,
+  // or only as they are flushed), or with no folder to write into.
+  for (const auto& [size, target] : std::vector<std::pair<std::size_t, std::string>>{
+           {100'000, path}, {1000, path}, {9, folder.File("none/farm.vqn")}, {9, folder.File("plain/a")}}) {
+    CTagBuffer other;
+    other.Append(std::string(size, 'x'));
+    std::string error;
+    const std::string& to = target;  // a name the lambda can capture
+    EXPECT_FALSE(WithFileSizeLimit(100, [&] { return other.WriteToFile(to, &error); })) << to << size;
+    EXPECT_FALSE(error.empty()) << to;
+  }
+  EXPECT_EQ(ReadBytes(path), bytes);
+  EXPECT_EQ(folder.Names(), (std::set<std::string>{"farm.vqn", "plain"})) << "no temporary file left";
+}
+
+TEST_F(Worksheet, TagBufferReadsUpToTheLimitAndRefusesOneByteMore) {
+  const std::string path = folder.File("big.vqn");
+  const std::string bytes = std::string(kMaxDocumentBytes - 1, ' ') + '\xE9';
+  WriteBytes(path, bytes);
+  CTagBuffer buffer;
+  ASSERT_TRUE(buffer.ReadFromFile(path));
+  EXPECT_EQ(buffer.View(), bytes);
+  WriteBytes(path, bytes + "!");
+  std::string error;
+  EXPECT_FALSE(buffer.ReadFromFile(path, &error));
+  EXPECT_EQ(buffer.GetLength(), 0u);
+  EXPECT_FALSE(error.empty());
+}
+
+TEST_F(Worksheet, SaveAndOpenKeepTheHeaderAndBudgets) {
+  worksheet.name = "Ranch <Co> & Sons \xC3\xA9";
+  worksheet.address = "Route 1\r\nValley &lt; Hill";
+  worksheet.GetBudget(1, true)->title = "Cow-calf </TITLE>";
+  worksheet.GetBudget(1)->numUnits = 150;
+  worksheet.GetBudget(0)->title = "Ewes";
+  const std::string path = folder.File("farm.vqn");
+  ASSERT_TRUE(worksheet.Save(path));
+  CBudgetWorksheet read;
+  ASSERT_TRUE(read.Open(path));
+  EXPECT_EQ(ReadBytes(path), Tags(worksheet));
+  EXPECT_EQ(Tags(read), Tags(worksheet)) << "what opens writes back the same";
+
+  EXPECT_FALSE(worksheet.Save(folder.File("missing/farm.vqn")));
+  const std::vector<std::string> messages = platform.TakeMessages();
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find(folder.File("missing/farm.vqn")), std::string::npos) << messages[0];
+}
+
+TEST_F(Worksheet, ReadsAnyVersionAnyOrderAndOlderFilesAsWindows1252) {
+  // A later version, other elements and the name last.
+  ASSERT_TRUE(worksheet.ReadTags(Document("<VERSION>2.0</VERSION>\r\n<VETERINARYCOST><LABEL>Shots</LABEL>"
+                                          "</VETERINARYCOST>\r\n<UNKNOWN>x</UNKNOWN>" + Budget("A") +
+                                          "<!-- note -->\r\n" + Budget("B") + "<NAME>Ranch</NAME>\r\n")));
+  EXPECT_EQ(worksheet.name + "|" + Titles(), "Ranch|A;B;");
+  worksheet.Clear();
+  ASSERT_TRUE(worksheet.ReadTags(Document("<NAME>Caf\xE9 \x80" + std::string(40, 'n') + "</NAME><ADDRESS>" +
+                                          std::string(200, 'a') + "</ADDRESS>" + Budget("Ni\xF1o"))));
+  EXPECT_EQ(worksheet.name, "Caf\xC3\xA9 \xE2\x82\xAC" + std::string(26, 'n'));
+  EXPECT_EQ(worksheet.address + "|" + Titles(), std::string(150, 'a') + "|Ni\xC3\xB1o;");
+}
+
+TEST_F(Worksheet, OpenReportsAnUnreadableFileAndLeavesTheDocumentEmpty) {
+  WriteBytes(folder.File("empty.vqn"), "");
+  WriteBytes(folder.File("other.vqn"), "<?xml version=\"1.0\" ?>\r\n<NAME>Ranch</NAME>\r\n");
+  WriteBytes(folder.File("lower.vqn"), "<budgetworksheet></budgetworksheet>");
+  WriteBytes(folder.File("large.vqn"), Document(Budget("A")) + std::string(kMaxDocumentBytes, ' '));
+  for (const std::string name : {"missing.vqn", "empty.vqn", "other.vqn", "lower.vqn", "large.vqn", ""}) {
+    const std::string path = folder.File(name);
+    worksheet.name = worksheet.phone = worksheet.address = "stale";
+    worksheet.GetBudget(1, true);
+    EXPECT_FALSE(worksheet.Open(path)) << path;
+    EXPECT_EQ(worksheet.CountBudgets(), 0) << path;
+    EXPECT_EQ(worksheet.name + worksheet.phone + worksheet.address, "") << path;
+    EXPECT_EQ(platform.TakeMessages(), std::vector<std::string>{"Problem opening file <" + path + ">"});
+  }
+}
+
+// The fuzzer's troublesome inputs are kept there; each must read, save and read
+// back to the same text.
+TEST(FuzzCorpus, EveryKeptInputReadsAndWritesBack) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  for (const auto& entry : std::filesystem::directory_iterator(HERD_TEST_DATA_DIR "/fuzz")) {
+    SCOPED_TRACE(entry.path().string());
+    CTagBuffer buffer;
+    ASSERT_TRUE(buffer.ReadFromFile(entry.path().string()));
+    CBudgetWorksheet worksheet;
+    if (!worksheet.ReadTags(buffer.View())) continue;
+    const std::string saved = Tags(worksheet);
+    CBudgetWorksheet reread;
+    ASSERT_TRUE(reread.ReadTags(saved));
+    EXPECT_EQ(Tags(reread), saved);
+  }
 }
 
 }  // namespace

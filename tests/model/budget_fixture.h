@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -18,10 +19,7 @@ class BudgetFixture : public ::testing::Test {
                    double quantity = -1, double weight = -1) {
     CBudgetLine& line = budget.AppendLine(section);
     line.label = label;
-    line.kind = kind;
-    line.value = value;
-    line.quantity = quantity;
-    line.weight = weight;
+    std::tie(line.kind, line.value, line.quantity, line.weight) = std::tuple(kind, value, quantity, weight);
     return line;
   }
   std::string Cell(int row, int col) { return GetGridCellText(grid, row, col); }
@@ -37,6 +35,13 @@ class BudgetFixture : public ::testing::Test {
   }
   void ExpectRows(const std::vector<std::pair<int, std::string>>& rows) {
     for (const auto& [row, expected] : rows) EXPECT_EQ(Row(row), expected) << "row " << row;
+  }
+  // A section's labels, each with the start of its value when asked: "Feed=300.0;".
+  std::string Labels(int section, bool values = false) {
+    std::string labels;
+    for (const CBudgetLine* line = budget.sections[section].get(); line; line = line->next.get())
+      labels += line->label + (values ? "=" + std::to_string(line->value).substr(0, 5) : "") + ";";
+    return labels;
   }
 
   HeadlessPlatform platform;

@@ -1,7 +1,9 @@
-// Right-click row commands and the clipboard form of a line.
+// Right-click row commands, the clipboard form of a line and the clipboard transfer under it.
 #include <gtest/gtest.h>
 
+#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "budget_fixture.h"
@@ -33,20 +35,39 @@ class BudgetRows : public BudgetFixture {
     const auto it = platform.Memory().Contents().find(format);
     return it == platform.Memory().Contents().end() ? "(none)" : it->second;
   }
-  std::string Labels(int section) {
-    std::string labels;
-    for (const CBudgetLine* line = budget.sections[section].get(); line; line = line->next.get()) {
-      labels += line->label + ";";
-    }
-    return labels;
-  }
 };
+
+using ClipboardTransfer = BudgetFixture;
+
+TEST_F(ClipboardTransfer, CopyReplacesEverythingUnlessAnotherProgramHoldsIt) {
+  EXPECT_TRUE(CopyRecordToClipboard(nullptr, "0123456789", "old row", kFormatMachine));
+  std::string fetched = "kept";
+  std::size_t size = 99;
+  EXPECT_FALSE(FetchClipboardData(nullptr, &fetched, 9, &size, kFormatMachine));
+  EXPECT_EQ(fetched + std::to_string(size), "kept10") << "too large, but the size is told";
+  EXPECT_TRUE(FetchClipboardData(nullptr, &fetched, 10, &size, kFormatMachine));
+  EXPECT_EQ(fetched, "0123456789");
+
+  EXPECT_TRUE(CopyRecordToClipboard(nullptr, "<A>\r\n</A>\r\n", "Hay\tton\t", kFormatBudgetLine));
+  const std::map<std::string, std::string, std::less<>> copied = {
+      {"text/plain", "Hay\tton\t"}, {"xml/QRN-BudgetLine", "<A>\r\n</A>\r\n"}};
+  EXPECT_EQ(platform.Memory().Contents(), copied);
+  EXPECT_FALSE(platform.Memory().IsOpen());
+  EXPECT_FALSE(FetchClipboardData(nullptr, &fetched, 1020, &size, kFormatMachine));
+  EXPECT_EQ(size, 0u);
+  EXPECT_TRUE(IsClipboardFormatOffered(nullptr, kFormatBudgetLine));
+  EXPECT_FALSE(IsClipboardFormatOffered(nullptr, "XML/QRN-BUDGETLINE"));
+
+  platform.Memory().SetLocked(true);
+  EXPECT_FALSE(CopyRecordToClipboard(nullptr, "<A></A>", "row", kFormatExpense));
+  platform.Memory().SetLocked(false);
+  EXPECT_EQ(platform.Memory().Contents(), copied);
+}
 
 TEST_F(BudgetRows, CopyAndPasteInsertAboveTheCursorRow) {
   EXPECT_EQ(Run(kCmdCopy, 6), 1);
   EXPECT_EQ(Clip(kClipboardTextFormat), "Hay\t3.00\t\t20.00\t$ 8.00\t$ 480.00\t$ 48.00");
-  EXPECT_NE(Clip(kFormatBudgetLine).find("<SECTION>Operating</SECTION></BUDGETLINE>"),
-            std::string::npos);
+  EXPECT_TRUE(Clip(kFormatBudgetLine).ends_with("<SECTION>Operating</SECTION></BUDGETLINE>\r\n"));
   EXPECT_EQ(Run(kCmdPaste, 2), 1);
   EXPECT_EQ(Labels(kSectionReturns), "Hay;Calves;");
   EXPECT_EQ(budget.sections[kSectionReturns]->weight, -1) << "Returns drop a pasted weight";
@@ -71,28 +92,23 @@ TEST_F(BudgetRows, CutDeleteInsertAndAddHeading) {
   EXPECT_EQ(Run(kCmdAddHeading, 7), 1);  // Operating new-item row
   EXPECT_EQ(budget.sections[kSectionOperating]->kind, kKindHeading);
 
-  for (int row : {1, 5, 9, 13}) {  // headings and totals rows
+  for (int row : {1, 5, 9, 13})  // headings and totals rows
     for (int command : {kCmdDelete, kCmdCut, kCmdPaste}) EXPECT_EQ(Run(command, row), 0);
-  }
   EXPECT_EQ(budget.CountLines(3), 3);
   EXPECT_EQ(platform.TakeMessages(),
             std::vector<std::string>(12, "NULL pParent pointer in CCropBudget::HandleRowOperation"));
 }
 
 TEST_F(BudgetRows, TextPastesGoIntoTheCursorCell) {
-  const struct {
-    std::string clip;
-    int row, col;
-    const char* labels;
-  } pastes[] = {
-      {std::string("Heifers") + '\0', 2, 1, "Heifers;"},
-      {std::string(31, 'y'), 3, 1, "Heifers;yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy;"},  // new line
-      {std::string(32, 'z'), 2, 1, ";yyyyyyyyyyyyyyyyyyyyyyyyyyyyyyy;"},  // too long: nothing
-  };
-  for (const auto& p : pastes) {
-    Offer(kClipboardTextFormat, p.clip);
-    EXPECT_EQ(Run(kCmdPaste, p.row, p.col), 1);
-    EXPECT_EQ(Labels(kSectionReturns), p.labels);
+  const std::string y31(31, 'y');
+  const std::tuple<std::string, int, std::string> pastes[] = {  // into column 1 of the row
+      {std::string("Heifers") + '\0', 2, "Heifers;"},
+      {y31, 3, "Heifers;" + y31 + ";"},      // a new line
+      {std::string(32, 'z'), 2, ";" + y31 + ";"}};  // too long: nothing
+  for (const auto& [clip, row, labels] : pastes) {
+    Offer(kClipboardTextFormat, clip);
+    EXPECT_EQ(Run(kCmdPaste, row), 1);
+    EXPECT_EQ(Labels(kSectionReturns), labels);
   }
   Offer(kClipboardTextFormat, "$12.50");
   EXPECT_EQ(Run(kCmdPaste, 7, 4), 1);
@@ -103,7 +119,7 @@ TEST_F(BudgetRows, TextPastesGoIntoTheCursorCell) {
 }
 
 TEST_F(BudgetRows, OversizedOrLockedLinePastesChangeNothing) {
-  Offer(kFormatBudgetLine, "<LABEL>x</LABEL>" + std::string(1005, ' '));
+  Offer(kFormatBudgetLine, "<LABEL>x</LABEL>" + std::string(1005, ' '));  // 1021 bytes
   CBudgetLine line;
   EXPECT_FALSE(line.PasteFromClipboard(nullptr, kSectionReturns));
   EXPECT_EQ(Run(kCmdPaste, 2), 1);

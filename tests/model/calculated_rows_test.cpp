@@ -3,14 +3,14 @@
 
 #include <map>
 #include <string>
+#include <utility>
 
 #include "budget_fixture.h"
 #include "platform/dialog_window.h"
 
 namespace {
 
-class FakeDialog : public PlatformWindow {
- public:
+struct FakeDialog : PlatformWindow {
   std::string GetItemText(int controlId) const override { return items.at(controlId); }
   void SetItemText(int controlId, std::string_view text) override { items[controlId] = text; }
   std::map<int, std::string> items;
@@ -21,22 +21,14 @@ class CalculatedRows : public BudgetFixture {
   // One refresh of a source: mark, set every row still produced, sweep.
   void Refresh(std::int32_t source, const std::vector<std::pair<std::string, double>>& rows) {
     budget.MarkCalculated(source);
-    for (const auto& [label, amount] : rows) {
+    for (const auto& [label, amount] : rows)
       budget.SetCalculated(kSectionOperating, label, amount, source, true);
-    }
     budget.RemoveStale();
   }
-  std::string Operating() {
-    std::string rows;
-    for (const CBudgetLine* line = budget.sections[kSectionOperating].get(); line;
-         line = line->next.get()) {
-      rows += line->label + "=" + std::to_string(line->value).substr(0, 5) + ";";
-    }
-    return rows;
-  }
+  std::string Operating() { return Labels(kSectionOperating, true); }
 };
 
-TEST_F(CalculatedRows, OperatingInterestFollowsOperatingCosts) {
+TEST_F(CalculatedRows, OperatingInterestFollowsOperatingCostsAndTheDialog) {
   Add(kSectionOperating, "Feed", kKindTotal, 300);
   Add(kSectionOperating, "Salt", kKindTotal, 200);
   Add(kSectionOwnership, "Taxes", kKindTotal, 1000);
@@ -46,8 +38,6 @@ TEST_F(CalculatedRows, OperatingInterestFollowsOperatingCosts) {
   EXPECT_EQ(Operating(), "Feed=300.0;Salt=200.0;") << "edits alone never create the row";
   budget.UpdateOperatingInterest(true);
   EXPECT_EQ(Operating(), "Feed=300.0;Salt=200.0;Operating Interest=20.00;");
-  budget.FillGrid(grid);
-  EXPECT_EQ(Cell(7, 1), "Operating Interest (8.00 %)");
 
   std::string message;
   budget.SetValue(5, 6, "400", &message);  // Feed
@@ -57,36 +47,29 @@ TEST_F(CalculatedRows, OperatingInterestFollowsOperatingCosts) {
   EXPECT_DOUBLE_EQ(budget.sections[kSectionOperating]->next->next->value, 0.08 * 600 * 7 / 12)
       << "stored unrounded";
 
-  FakeDialog dialog;
+  FakeDialog dialog;  // unreadable numbers change nothing
+  for (const auto& [rate, term] : {std::pair("abc", "6"), {"9", "-"}}) {
+    dialog.items = {{1085, rate}, {1087, term}};
+    EXPECT_FALSE(budget.SetInterestFromDialog(dialog));
+  }
+  EXPECT_EQ(platform.TakeMessages(), (std::vector<std::string>{"Problem with 'Interest Rate' field",
+                                                               "Problem with 'Interest Term' field"}));
+  EXPECT_EQ(std::pair(budget.interestRate, budget.interestTerm), std::pair(8.0, 7.0));
+  dialog.items = {{1085, "8.5 %"}, {1087, "12345678901234567"}};
+  EXPECT_TRUE(budget.SetInterestFromDialog(dialog));
+  EXPECT_EQ(std::pair(budget.interestRate, budget.interestTerm), std::pair(8.5, 12345678901234.0))
+      << "fourteen characters are read";
   dialog.items = {{1085, ""}, {1087, "6"}};
   EXPECT_TRUE(budget.SetInterestFromDialog(dialog));
   budget.UpdateOperatingInterest(true);
   EXPECT_EQ(Operating(), "Feed=400.0;Salt=200.0;") << "no rate, no row";
-}
 
-TEST_F(CalculatedRows, InterestLeavesAUserLineOfTheSameNameAlone) {
-  Add(kSectionOperating, "Operating Interest", kKindTotal, 50);
+  // A user's line of the same name is no interest row.
+  budget.sections[kSectionOperating]->next->label = "Operating Interest";
   budget.interestRate = 12;
   budget.interestTerm = 12;
   budget.UpdateOperatingInterest(true);
-  EXPECT_EQ(Operating(), "Operating Interest=50.00;Operating Interest=6.000;");
-}
-
-TEST_F(CalculatedRows, DialogRejectsUnreadableNumbers) {
-  budget.interestRate = 7;
-  FakeDialog dialog;
-  dialog.items = {{1085, "abc"}, {1087, "6"}};
-  EXPECT_FALSE(budget.SetInterestFromDialog(dialog));
-  dialog.items = {{1085, "9"}, {1087, "-"}};
-  EXPECT_FALSE(budget.SetInterestFromDialog(dialog));
-  EXPECT_EQ(platform.TakeMessages(), (std::vector<std::string>{"Problem with 'Interest Rate' field",
-                                                               "Problem with 'Interest Term' field"}));
-  EXPECT_EQ(budget.interestRate, 7);
-  EXPECT_EQ(budget.interestTerm, 5);
-  dialog.items = {{1085, "8.5 %"}, {1087, "12345678901234567"}};
-  EXPECT_TRUE(budget.SetInterestFromDialog(dialog));
-  EXPECT_EQ(budget.interestRate, 8.5);
-  EXPECT_EQ(budget.interestTerm, 12345678901234.0) << "fourteen characters are read";
+  EXPECT_EQ(Operating(), "Feed=400.0;Operating Interest=200.0;Operating Interest=72.00;");
 }
 
 TEST_F(CalculatedRows, RefreshesUpdateInPlaceAppendAndSweep) {
@@ -106,6 +89,7 @@ TEST_F(CalculatedRows, RefreshesUpdateInPlaceAppendAndSweep) {
   EXPECT_TRUE(budget.SetCalculated(kSectionOwnership, std::string(40, 'M'), 5, kSourceMachine, true));
   EXPECT_FALSE(budget.SetCalculated(kSectionOwnership, std::string(40, 'm'), 6, kSourceMachine, true))
       << "a long label finds the row it made";
+  EXPECT_EQ(Labels(kSectionOwnership), std::string(32, 'm') + ";");
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #pragma once
-// A grid host that records notifications and measures text with fixed metrics:
-// every character is 7 pixels wide and a line is the font's height.
+// A grid host that records notifications; every character is 7 pixels wide.
 
 #include <cstdint>
 #include <string_view>
@@ -10,8 +9,7 @@
 #include "grid/grid_host.h"
 
 struct RecordedNotification {
-  int controlId;
-  int code;
+  int controlId, code;
   std::intptr_t lParam;
 };
 
@@ -23,16 +21,6 @@ class RecordingGridHost : public GridHost {
   TextExtent MeasureText(const GridFont& font, std::string_view text) override {
     return {static_cast<int>(CountChars(text)) * 7, font.height};
   }
-  void Beep() override { ++beeps; }
-  void Invalidate() override { ++invalidations; }
-
-  std::vector<int> Codes() const {
-    std::vector<int> codes;
-    for (const auto& n : notifications) codes.push_back(n.code);
-    return codes;
-  }
 
   std::vector<RecordedNotification> notifications;
-  int beeps = 0;
-  int invalidations = 0;
 };
