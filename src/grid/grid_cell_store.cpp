@@ -44,6 +44,16 @@ char ClassifyCellText(std::string_view text) {
   return digits > 0 && points < 2 ? 'N' : 'A';
 }
 
+int CellTypeNumber(char type) {
+  switch (type) {
+    case 'N': return kCellNumber;
+    case 'T': return kCellTrue;
+    case 'F': return kCellFalse;
+    case 'G': return kCellOwnerDraw;
+    default: return kCellText;
+  }
+}
+
 const StoredCell* GridCellStore::Find(int row, int col) const {
   if (!InStoreRange(row, col)) return nullptr;
   const auto it = cells_.find(Key(row, col));

@@ -18,6 +18,8 @@ struct StoredCell {
 
 // The type letter a text is stored with.
 char ClassifyCellText(std::string_view text);
+// The number GM_GETCELLTYPE answers for a type letter; unknown letters are text.
+int CellTypeNumber(char type);
 
 class GridCellStore {
  public:

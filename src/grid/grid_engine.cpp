@@ -6,17 +6,6 @@ namespace {
 
 GridColor ColorFrom(std::uintptr_t wParam) { return static_cast<GridColor>(wParam & 0xFFFFFF); }
 
-int TypeNumber(char type) {
-  switch (type) {
-    case 'A': return kCellText;
-    case 'N': return kCellNumber;
-    case 'T': return kCellTrue;
-    case 'F': return kCellFalse;
-    case 'G': return kCellOwnerDraw;
-    default: return kCellText;
-  }
-}
-
 }  // namespace
 
 GridEngine::GridEngine(int controlId, GridHost& host, std::string_view title) : host_(host) {
@@ -26,7 +15,7 @@ GridEngine::GridEngine(int controlId, GridHost& host, std::string_view title) : 
   state_.colMaxChars.fill(32);
   state_.colMaxChars[0] = 0;
   state_.colMaxChars[kGridMaxCols] = 0;
-  UpdateScrollRanges();
+  UpdateScrollBars();
   SetTitle(title);
 }
 
@@ -101,7 +90,7 @@ std::intptr_t GridEngine::DeleteCell(const GridCell* cell) {
 std::intptr_t GridEngine::GetCellType(const GridCell* cell) {
   if (!InRange(cell)) return -1;
   const StoredCell* stored = cells_.Find(cell->row, cell->col);
-  return stored != nullptr ? TypeNumber(stored->type) : kCellNone;
+  return stored != nullptr ? CellTypeNumber(stored->type) : kCellNone;
 }
 
 std::intptr_t GridEngine::GetProtection(const GridCell* cell) {

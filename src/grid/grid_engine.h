@@ -1,7 +1,7 @@
 #pragma once
 // The grid control without pixels: its state, its cell store, the GM_ messages
 // and the GN_ notifications it sends to its parent. The desktop widget paints
-// this state and forwards keys and the mouse to it.
+// through a GridPainter and forwards keys, characters, the mouse and focus.
 
 #include <array>
 #include <cstdint>
@@ -10,11 +10,10 @@
 
 #include "grid/grid_cell_store.h"
 #include "grid/grid_host.h"
+#include "grid/grid_input.h"
 #include "grid/grid_messages.h"
-
-struct GridRect {
-  int left = 0, top = 0, right = 0, bottom = 0;
-};
+#include "grid/grid_painter.h"
+#include "grid/grid_rect.h"
 
 struct GridState {
   int controlId = 0;
@@ -35,6 +34,8 @@ struct GridState {
   int visibleCols = 0;
   int titleHeight = 0;
   int caretHeight = 0;
+  bool caretCreated = false, caretVisible = false;
+  int caretX = 0, caretY = 0;
   GridColor cursorColor = GridRgb(255, 255, 255);
   GridColor protectColor = GridRgb(255, 255, 255);
   GridColor unprotectColor = GridRgb(255, 255, 255);
@@ -56,6 +57,8 @@ struct GridState {
   bool editing = false;
   bool extendLastCol = true;
   bool hScrollShown = false, vScrollShown = false;
+  int hScrollMax = 1, hScrollPos = 1;
+  int vScrollMax = 1, vScrollPos = 1;
   bool integralRows = true;
   bool sizeGuard = false;
   bool ellipsis = true;
@@ -93,7 +96,51 @@ class GridEngine {
   const GridState& State() const { return state_; }
   const GridCellStore& Cells() const { return cells_; }
 
+  // WM_PAINT. Draws only the rows and columns that are shown and meet dirty,
+  // so the cost follows the size of the view, never the row count.
+  void Paint(GridPainter& painter, const GridRect& dirty);
+  void Paint(GridPainter& painter);
+
+  // Layout in client coordinates; -1 or 0 answers as the hit tests define them.
+  int RowAt(int y) const;
+  int ColumnAt(int x) const;
+  // First column of nonzero width after from in direction (+1 or -1); 0 = none.
+  int NextVisibleColumn(int from, int direction) const;
+  // Last data row / column that begins inside the client area; 0 = none.
+  int LastVisibleRow() const;
+  int LastVisibleColumn() const;
+  int RowsPerPage() const;
+  GridRect CellRect(int row, int col) const;
+
+  GridScrollBar VerticalScrollBar() const;
+  GridScrollBar HorizontalScrollBar() const;
+  void ScrollVertical(GridScrollAction action, int thumbPos = 0);    // WM_VSCROLL
+  void ScrollHorizontal(GridScrollAction action, int thumbPos = 0);  // WM_HSCROLL
+
+  // WM_KEYDOWN for the keys of the navigation table. Backspace may come as the
+  // key or as character 8, never both; GridKey::Other is left to Char().
+  void KeyDown(GridKey key, bool shift = false);
+  // A typed character: 32 to 125, 8 (backspace) or 13 (carriage return).
+  void Char(char32_t code);
+  // WM_GETDLGCODE: Escape reaches the dialog unless an edit is in progress.
+  bool WantsKey(GridKey key) const;
+
+  void MouseDown(int x, int y, GridMouseButton button);
+  void MouseMove(int x, int y);
+  void MouseUp(int x, int y);
+  void DoubleClick(int x, int y);
+  void ContextMenu();
+  void FocusIn();
+  void FocusOut();
+
+  GridCursorShape CursorShape() const;
+  GridCaret Caret() const;
+
  private:
+  struct RowMarks {
+    bool blue = false;
+    bool heading = false;
+  };
   bool InRange(const GridCell* cell);
   void Notify(int code, std::intptr_t lParam);
   void NotifyCursor(int code);
@@ -118,8 +165,35 @@ class GridEngine {
   // A size message, whether from the window system or re-applied.
   void HandleSize(int width, int height);
   void EnsureCursorVisible();
-  void UpdateScrollRanges();
+  void UpdateScrollBars();
+  void UpdateHorizontalScrollBar();
+  void UpdateVerticalScrollBar();
+  void SetScrollPositions();
+  void ScrollBarsMayHaveChanged(const GridScrollBar& vertical, const GridScrollBar& horizontal);
   void RefreshCursorProtection();
+
+  int ColumnLeft(int col) const;
+  int ColumnWidth(int col) const;
+  GridRect CellRectIn(int row, int col, int lastVisibleCol) const;
+  bool CursorCellShown() const;
+
+  void MoveToRow(int row);
+  void MoveToColumn(int col);
+  void AfterCursorMove();
+
+  void BeginEditIfIdle();
+  void StoreEdit();
+  void CancelEdit();
+  void UpdateCaret();
+
+  int BorderColumn(int x) const;
+  void ShowCursorShape(GridCursorShape shape);
+
+  void PaintTitle(GridPainter& painter, const GridRect& dirty);
+  void PaintHeading(GridPainter& painter, int col, const GridRect& rect);
+  void PaintCell(GridPainter& painter, int row, int col, const GridRect& rect, RowMarks marks);
+  void PaintEdit(GridPainter& painter, const GridRect& dirty);
+  void PaintCursorFrame(GridPainter& painter, const GridRect& dirty);
 
   GridHost& host_;
   GridState state_;

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "grid/grid_input.h"
+
 // A font as the grid asks for it: pixel height and weight (100 thin ... 900 heavy).
 struct GridFont {
   int height = 16;
@@ -28,4 +30,13 @@ class GridHost {
   virtual void Beep() {}
   // The grid's look changed; the view repaints when it next can.
   virtual void Invalidate() {}
+  // Move the keyboard focus to the grid; the view answers with FocusIn().
+  virtual void TakeFocus() {}
+  virtual void SetCursorShape(GridCursorShape) {}
+  // Shown, range or position of a scroll bar changed.
+  virtual void ScrollBarsChanged() {}
+  // The caret was created, destroyed, shown, hidden or moved.
+  virtual void CaretChanged() {}
+  // Height of a line of text in the view's default font, for the caret.
+  virtual int DefaultTextHeight() { return MeasureText(GridFont{}, "X").height; }
 };

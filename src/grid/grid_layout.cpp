@@ -14,7 +14,6 @@ constexpr int kMaxPixels = 32767;
 constexpr int kScrollBarThickness = 17;
 constexpr std::size_t kTitleMaxChars = 300;
 constexpr int kDefaultTypedChars = 32;
-constexpr int kEditBufferMaxChars = 304;
 constexpr std::string_view kTitleTooLong = "Title too long (300 chars max)";
 
 int Clamp(std::intptr_t value, int low, int high) {
@@ -85,7 +84,7 @@ void GridEngine::HandleSize(int width, int height) {
     state_.sizeGuard = false;
     return;
   }
-  UpdateScrollRanges();
+  UpdateScrollBars();
   if (!state_.integralRows || !state_.vScrollShown) return;
   const int dataArea = height - state_.titleHeight - state_.headerRowHeight -
                        (state_.hScrollShown ? kScrollBarThickness : 0);
@@ -101,36 +100,6 @@ void GridEngine::ReapplyLastSize() {
   HandleSize(state_.lastSizeWidth, state_.lastSizeHeight);
 }
 
-// The view owns the scroll bars; the engine keeps what they are computed from.
-void GridEngine::UpdateScrollRanges() {
-  int visible = 0;
-  for (int col = 1; col <= state_.cols; ++col) {
-    if (state_.colWidths[static_cast<std::size_t>(col)] > 0) ++visible;
-  }
-  state_.visibleCols = visible;
-}
-
-void GridEngine::EnsureCursorVisible() {
-  GridState& s = state_;
-  if (s.cursorRow < s.topRow) s.topRow = std::max(1, s.cursorRow);
-  if (s.clientHeight > 0) {
-    const int dataArea = s.clientHeight - s.titleHeight - s.headerRowHeight;
-    const int rowsThatFit = std::max(1, dataArea / s.rowHeight);
-    s.topRow = std::max(s.topRow, s.cursorRow - rowsThatFit + 1);
-  }
-
-  if (s.cursorCol < s.leftCol) s.leftCol = std::max(1, s.cursorCol);
-  if (s.clientWidth > 0) {
-    const int cursorCol = std::min(s.cursorCol, kGridMaxCols);
-    std::int64_t right = s.colWidths[0];
-    for (int col = s.leftCol; col <= cursorCol; ++col) right += s.colWidths[static_cast<std::size_t>(col)];
-    while (right > s.clientWidth && s.leftCol < cursorCol) {
-      right -= s.colWidths[static_cast<std::size_t>(s.leftCol)];
-      ++s.leftCol;
-    }
-  }
-}
-
 void GridEngine::SetDimensions(std::intptr_t rows, std::intptr_t cols) {
   state_.rows = Clamp(rows, 0, kGridMaxRows);
   state_.cols = Clamp(cols, 1, kGridMaxCols);
@@ -138,7 +107,9 @@ void GridEngine::SetDimensions(std::intptr_t rows, std::intptr_t cols) {
   state_.cursorCol = Clamp(state_.cursorCol, 1, state_.cols);
   RefreshCursorProtection();
   host_.Invalidate();
-  UpdateScrollRanges();
+  // Both bars, as the repaint that follows would: a top row the new rows no
+  // longer need is given up at once.
+  UpdateScrollBars();
 }
 
 void GridEngine::SetCursor(std::intptr_t row, std::intptr_t col) {
@@ -147,6 +118,7 @@ void GridEngine::SetCursor(std::intptr_t row, std::intptr_t col) {
   state_.cursorCol = static_cast<int>(col);
   RefreshCursorProtection();
   EnsureCursorVisible();
+  UpdateCaret();
   host_.Invalidate();
 }
 
@@ -154,18 +126,20 @@ void GridEngine::SetColWidth(std::intptr_t col, std::intptr_t width) {
   if (col < 0 || col > kGridMaxCols || width < 0) return;
   state_.colWidths[static_cast<std::size_t>(col)] = Clamp(width, 0, kMaxPixels);
   host_.Invalidate();
-  UpdateScrollRanges();
+  UpdateHorizontalScrollBar();
 }
 
 void GridEngine::SetColMaxChars(std::intptr_t col, std::intptr_t count) {
   if (col < 0 || col > kGridMaxCols) return;
   state_.colMaxChars[static_cast<std::size_t>(col)] =
-      count <= 0 ? kDefaultTypedChars : Clamp(count, 1, kEditBufferMaxChars);
+      count <= 0 ? kDefaultTypedChars : Clamp(count, 1, kGridEditMaxChars);
 }
 
 void GridEngine::SetTopLeft(std::intptr_t packed) {
   state_.topRow = Clamp(packed & 0xFFFF, 1, kGridMaxRows);
   state_.leftCol = Clamp((packed >> 16) & 0xFFFF, 1, kGridMaxCols);
+  SetScrollPositions();
+  UpdateCaret();
   host_.Invalidate();
 }
 

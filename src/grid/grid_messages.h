@@ -10,6 +10,8 @@ struct GridCell {
 
 inline constexpr int kGridMaxRows = 32000;
 inline constexpr int kGridMaxCols = 256;
+// Characters an edit in progress can hold, whatever a column allows.
+inline constexpr int kGridEditMaxChars = 304;
 
 enum GridMessage : unsigned {
   GM_PROTECTCELL = 1025,

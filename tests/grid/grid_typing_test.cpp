@@ -1,0 +1,112 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "grid_view_fixture.h"
+
+namespace {
+
+using GridTyping = GridViewFixture;
+constexpr int B = GN_EDITBEGIN, E = GN_EDITEND, R = GN_ROWCHANGED, C = GN_COLCHANGED, S = GN_SELCHANGE;
+
+TEST_F(GridTyping, TypedTextReplacesTheCellWhenTheCursorLeaves) {
+  Set(4, 2, "300");
+  Send(GM_SETCURSOR, 4, 2);
+  Type("12");
+  EXPECT_EQ(Get(4, 2), "300");
+  grid.KeyDown(GridKey::Down);
+  EXPECT_EQ(Get(4, 2), "12");
+  EXPECT_EQ(Notes(), (std::vector<Note>{{B, 4, 2}, {E, 4, 2}, {R, 5, 2}, {S, 5, 2}}));
+  // An edit starts empty, so a lone backspace empties the cell.
+  grid.KeyDown(GridKey::Up);
+  grid.KeyDown(GridKey::Backspace);
+  grid.KeyDown(GridKey::Down);
+  EXPECT_EQ(Get(4, 2), "");
+}
+
+TEST_F(GridTyping, EveryWayOfLeavingStoresTheEditFirst) {
+  const std::vector<std::pair<std::function<void()>, std::vector<int>>> ways = {
+      {[&] { grid.KeyDown(GridKey::Enter); }, {B, E, R, S, C, S}},
+      {[&] { grid.KeyDown(GridKey::Up); }, {B, E}},
+      {[&] { grid.Char(U'\r'); }, {B, E, R, S}},
+      {[&] { grid.FocusOut(); }, {B, E, GN_LOSTFOCUS}},
+      {[&] { grid.MouseDown(60, kRow1 + 5, GridMouseButton::Left); }, {B, E, GN_CELLCLICKED, C, S}},
+  };
+  for (std::size_t i = 0; i < ways.size(); ++i) {
+    grid.FocusIn();
+    Send(GM_SETCURSOR, 1, 2);
+    Notes();
+    Type("7");
+    ways[i].first();
+    EXPECT_EQ(Get(1, 2), "7") << i;
+    EXPECT_EQ(Codes(), ways[i].second) << i;
+    Set(1, 2, "");
+  }
+}
+
+TEST_F(GridTyping, EscapeKeepsTheCellAndStillEndsTheEdit) {
+  Set(2, 1, "300");
+  Send(GM_SETCURSOR, 2, 1);
+  EXPECT_FALSE(grid.WantsKey(GridKey::Escape));
+  Type("12");
+  EXPECT_TRUE(grid.WantsKey(GridKey::Escape));
+  grid.KeyDown(GridKey::Escape);
+  EXPECT_EQ(Get(2, 1), "300");
+  EXPECT_EQ(Notes(), (std::vector<Note>{{B, 2, 1}, {E, 2, 1}}));
+}
+
+TEST_F(GridTyping, TheBufferTakesPrintableAsciiUpToTheColumnLimit) {
+  for (char32_t ignored : {U'~', U'\x1f', U'\t', U'\u00e9'}) grid.Char(ignored);
+  EXPECT_TRUE(Notes().empty());
+  Send(GM_SETCOLMAXCHARS, 1, 8);
+  Type(" }345678X");
+  EXPECT_EQ(grid.State().editBuffer, " }345678");
+  EXPECT_EQ(host.beeps, 1);
+  Type("\b9");
+  EXPECT_EQ(grid.State().editBuffer, " }345679");
+}
+
+TEST_F(GridTyping, ProtectedCellsAndClosedGridsIgnoreKeysSilently) {
+  Send(GM_SETPROTECTDEFAULT, 1);
+  Set(1, 1, "Total");
+  Send(GM_SETPROTECTDEFAULT, 0);
+  Type("5\b\r");
+  Send(GM_SETCURSOR, 1, 2);
+  Send(GM_SETEDITABLE, 0);
+  Type("5\b");
+  Send(GM_SETEDITABLE, 1);
+  Send(GM_CLEAR);
+  Type("5\b");
+  EXPECT_TRUE(Notes().empty());
+  EXPECT_EQ(host.beeps, 0);
+  EXPECT_EQ(grid.Cells().Size(), 0u);
+}
+
+TEST_F(GridTyping, TheParentMayRewriteTheGridWhenTheEditEnds) {
+  host.onNotify = [&](int code) {
+    if (code == E) Send(GM_SETDIMENSIONS, 3, 6);
+  };
+  Send(GM_SETCURSOR, 3, 1);
+  Type("42");
+  grid.KeyDown(GridKey::Down);
+  EXPECT_EQ(Cursor(), std::make_pair(3, 1));
+  EXPECT_EQ(Codes(), (std::vector<int>{B, E}));
+}
+
+TEST_F(GridTyping, TheCaretStandsRightOfTheTextWhileTheCellIsShown) {
+  grid.FocusIn();
+  Send(GM_SETCURSOR, 2, 3);
+  EXPECT_FALSE(grid.Caret().visible);
+  Type("1");
+  // Cell (2, 3) spans x 150..200 and y 40..59; the edit box is 2 pixels inside.
+  EXPECT_EQ(grid.Caret(), (GridCaret{true, true, 198 - 4, 42, 16}));
+  grid.ScrollVertical(GridScrollAction::PageForward);
+  EXPECT_FALSE(grid.Caret().visible);
+  grid.ScrollVertical(GridScrollAction::PageBack);
+  EXPECT_TRUE(grid.Caret().visible);
+  grid.FocusOut();
+  EXPECT_FALSE(grid.Caret().created || grid.Caret().visible);
+}
+
+}  // namespace
