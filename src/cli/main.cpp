@@ -6,6 +6,7 @@
 
 #include "cli/cli_usage.h"
 #include "cli/export_command.h"
+#include "cli/run_command.h"
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
     const auto options = ParseExportArguments({args.begin() + 1, args.end()});
     if (options) return RunExport(*options);
   }
+  if (args.size() == 2 && args[0] == "run") return RunScriptFile(args[1]);
   PrintUsage(stderr);
   return 2;
 }

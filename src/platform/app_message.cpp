@@ -27,3 +27,7 @@ void App_MessageBoxF(const char* format, std::string_view value) {
   text.resize(static_cast<std::size_t>(needed));
   App_MessageBox(FirstChars(text, kFormattedMessageChars));
 }
+
+bool App_AskYesNo(std::string_view text) {
+  return App_Platform().Ask(text, kProductTitle, MessageButtons::kYesNo) == kIdYes;
+}

@@ -1,19 +1,69 @@
 #pragma once
-// What the core asks of the system: message boxes, sound, the clipboard.
-// The desktop program installs its Qt implementation; the command-line tool and
-// the tests run on the headless one.
+// What the core asks of the system: message boxes and questions, file dialogs,
+// dialogs built from templates, the shell, sound and the clipboard. The desktop
+// program installs its Qt implementation; the command-line tool and the tests
+// run on the headless one.
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 #include "platform/clipboard.h"
+#include "platform/dialog.h"
+
+enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+
+struct FileDialogOptions {
+  std::string filterName = "Herdbook Files (*.vqn)";
+  std::string pattern = "*.vqn";
+  std::string defaultExtension = "vqn";
+};
 
 class Platform {
  public:
   virtual ~Platform() = default;
   // A message box with an OK button, owned by the active window.
   virtual void ShowMessage(std::string_view text, std::string_view caption) = 0;
+  // A message box with other buttons; the answer as a DialogResult.
+  virtual int Ask(std::string_view text, std::string_view caption, MessageButtons buttons) {
+    ShowMessage(text, caption);
+    return buttons == MessageButtons::kOk ? kIdOk : kIdCancel;
+  }
   virtual void Beep() {}
   virtual Clipboard& GetClipboard() = 0;
+
+  // False when the user cancelled.
+  virtual bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string*) {
+    return false;
+  }
+  virtual bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string*) {
+    return false;
+  }
+
+  // Opens a document or web address with the program the system associates
+  // with it; above 32 is success, 31 means no program is associated.
+  virtual int ShellOpen(std::string_view) { return 0; }
+  // The running program's full path.
+  virtual std::string ProgramPath() { return {}; }
+
+  // Runs a modal dialog owned by another window; its result, or -1 when it could
+  // not be created.
+  virtual int RunModal(const DialogTemplate&, const DialogProc&, Dialog* /*owner*/,
+                       std::intptr_t /*param*/) {
+    return -1;
+  }
+  // Creates a modeless dialog; it lives until it ends itself.
+  virtual Dialog* CreateModeless(const DialogTemplate&, const DialogProc&, Dialog* /*owner*/,
+                                 std::intptr_t /*param*/) {
+    return nullptr;
+  }
+  // Ends the message loop once the current event is handled.
+  virtual void PostQuit(int /*exitCode*/) {}
+
+  // The desktop's work area (the screen less task bars), and the mouse pointer's
+  // screen position (where popup menus open).
+  virtual PixelRect WorkArea() { return {0, 0, 1280, 1024}; }
+  virtual void CursorPosition(int* x, int* y) { *x = *y = 0; }
 };
 
 // The platform in force; a headless one that echoes messages to standard error
