@@ -9,6 +9,7 @@
 
 #include "model/budget_line.h"
 
+class Dialog;
 class PlatformWindow;
 
 inline constexpr std::size_t kBudgetIdChars = 12;
@@ -61,6 +62,9 @@ class CCropBudget {
   int SetValue(int rowOrField, int column, std::string_view text, std::string* message);
   int HandleRowOperation(int command, GridEngine& grid);
   void FillGrid(GridEngine& grid);
+  // The main window's header controls and the tab's label; with labelOnly the
+  // edits keep what they hold.
+  void ShowHeader(Dialog& mainWindow, int tabIndex, bool labelOnly) const;
 
   std::string GetFieldText(int field) const;
   std::string GetDisplayName() const;

@@ -1,0 +1,12 @@
+#pragma once
+// The program's windows and menu as data.
+
+#include "platform/dialog_template.h"
+
+const MenuTemplate& MainMenuTemplate();          // 102
+const DialogTemplate& MainWindowTemplate();      // 119
+const DialogTemplate& InterestDialogTemplate();  // 123
+const DialogTemplate& AboutDialogTemplate();     // 111
+
+// The "&View" entry of the main menu, which "Options >>" also offers.
+const MenuItem& ViewMenu();

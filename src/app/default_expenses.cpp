@@ -1,0 +1,3 @@
+#include "app/default_expenses.h"
+
+void App_SetDefaultExpenses(CBudgetWorksheet&) {}

@@ -1,0 +1,109 @@
+#include "app/file_commands.h"
+
+#include <string>
+
+#include "app/app_ids.h"
+#include "app/app_main.h"
+#include "app/app_state.h"
+#include "app/default_expenses.h"
+#include "app/document_title.h"
+#include "app/main_grid.h"
+#include "app/tab_view.h"
+#include "document/worksheet.h"
+#include "platform/app_message.h"
+#include "platform/platform.h"
+
+namespace {
+
+FileDialogOptions DocumentFileOptions() {
+  FileDialogOptions options;
+  options.filterName = std::string(kDocumentFilter);
+  options.pattern = "*." + std::string(kDocumentExtension);
+  options.defaultExtension = std::string(kDocumentExtension);
+  return options;
+}
+
+// Unsaved work goes only when the user says so.
+bool MayDiscardChanges(std::string_view question) {
+  return !App_IsModified() || App_AskYesNo(question);
+}
+
+// A save that did not write the file keeps the name, caption and modified flag.
+void SaveTo(const std::string& path) {
+  if (App_Document().Save(path)) SetDocumentTitle(path);
+}
+
+}  // namespace
+
+void NewWorksheet(Dialog& window) {
+  if (!MayDiscardChanges(
+          "Are you sure you want to start a new file without saving your current work?")) {
+    return;
+  }
+  CBudgetWorksheet& document = App_Document();
+  document.Clear();
+  App_SetDefaultExpenses(document);
+  InsertBudgetTab(window);
+  ResetGridScrollMemory();
+  RebuildTabs(window);
+  SetDocumentTitle();
+}
+
+void OpenWorksheet(Dialog& window) {
+  if (!MayDiscardChanges(
+          "Are you sure you want to open a file without saving your current work?")) {
+    return;
+  }
+  std::string path;
+  const bool chosen = App_Platform().ChooseOpenFile(&window, DocumentFileOptions(), &path);
+  if (chosen) {
+    // A failed open leaves an emptied worksheet: it must not keep the old
+    // file's name, or the next Save would overwrite that file with it.
+    SetDocumentTitle(App_Document().Open(path) ? std::string_view(path) : std::string_view());
+  }
+  ResetGridScrollMemory();
+  RebuildTabs(window);
+  ShowFirstBudget(window);
+  if (chosen) App_State().modified = false;
+  window.Repaint();
+}
+
+void SaveWorksheet(Dialog& window) {
+  const AppState& state = App_State();
+  if (state.hasFileName) {
+    SaveTo(state.documentPath);
+  } else {
+    SaveWorksheetAs(window);
+  }
+}
+
+void SaveWorksheetAs(Dialog& window) {
+  std::string path;
+  if (App_Platform().ChooseSaveFile(&window, DocumentFileOptions(), &path)) SaveTo(path);
+}
+
+void ExitProgram(Dialog& window) {
+  if (!MayDiscardChanges("Are you sure you want to close this program without saving changes?")) {
+    return;
+  }
+  window.EndDialog(0);
+}
+
+void InsertBudgetTab(Dialog& window) {
+  const int position = App_Document().CountBudgets();
+  App_Document().GetBudget(position, true);
+  window.InsertTab(kIdcTabStrip, position + 1, "");
+  window.SetTabSelection(kIdcTabStrip, position + 1);
+  window.SetFocusItem(kIdcEditId);
+  ShowCurrentTab(window);
+}
+
+void ShowFirstBudget(Dialog& window) {
+  if (App_Document().CountBudgets() == 0) {
+    InsertBudgetTab(window);
+    return;
+  }
+  window.SetTabSelection(kIdcTabStrip, 1);
+  window.SetFocusItem(kIdcEditId);
+  ShowCurrentTab(window);
+}

@@ -1,0 +1,128 @@
+// The main window's commands: menu bar, popup menus and its buttons.
+#include "app/about_dialog.h"
+#include "app/analysis_window.h"
+#include "app/app_ids.h"
+#include "app/app_main.h"
+#include "app/app_resources.h"
+#include "app/document_title.h"
+#include "app/file_commands.h"
+#include "app/main_grid.h"
+#include "app/main_window.h"
+#include "app/not_available.h"
+#include "app/shell_open.h"
+#include "app/show_dialog.h"
+#include "app/tab_view.h"
+#include "document/worksheet.h"
+#include "platform/app_message.h"
+#include "platform/platform.h"
+
+namespace {
+
+int TemplateOfViewCommand(int command) {
+  switch (command) {
+    case kCmdInterest: return kDialogInterest;
+    case kCmdExpenses: return kDialogExpenses;
+    case kCmdMachinery: return kDialogMachine;
+    case kCmdBuildings: return kDialogBuildings;
+    case kCmdVeterinary: return kDialogVeterinary;
+    case kCmdPurchasedLivestock: return kDialogPurchasedLivestock;
+    case kCmdRetainedLivestock: return kDialogRetainedLivestock;
+    default: return 0;
+  }
+}
+
+void RowOperation(Dialog& window, int command) {
+  CCropBudget* budget = CurrentBudget(window);
+  GridEngine* grid = MainGrid(window);
+  if (CurrentTab(window) == kSummaryTab) {
+    App_MessageBox("Can't do row operations on summary tab");
+  } else if (!budget || !grid) {
+    App_MessageBox("NULL pBudget pointer doing row operation in MainDlgProc");
+  } else {
+    budget->HandleRowOperation(command, *grid);
+    ShowCurrentTab(window);
+    ShowAnalysis(budget, false, 0);
+  }
+  SetDocumentModified();
+}
+
+void DeleteCurrentTab(Dialog& window) {
+  const int tab = CurrentTab(window);
+  // The menu offers no deletion on the summary tab.
+  if (tab <= kSummaryTab) return;
+  if (!App_Document().DeleteBudget(tab - 1)) return;
+  RebuildTabs(window);
+  ShowCurrentTab(window);
+  // The file still holds the budget until the worksheet is saved again.
+  SetDocumentModified();
+}
+
+void CopyCurrentTab(Dialog& window) {
+  const int tab = CurrentTab(window);
+  // TODO: the summary's Rich Text and text copy.
+  if (tab == kSummaryTab) {
+    ShowNotYetAvailable();
+    return;
+  }
+  if (!App_Document().CopyTabToClipboard(&window, tab)) {
+    App_MessageBox("The tab could not be copied to the clipboard.");
+  }
+}
+
+void ShowPopupAtPointer(Dialog& window, const std::vector<MenuItem>& items) {
+  int x = 0;
+  int y = 0;
+  App_Platform().CursorPosition(&x, &y);
+  window.TrackPopupMenu(items, x, y);
+}
+
+}  // namespace
+
+bool MainCommand(Dialog& window, int command) {
+  switch (command) {
+    case kCmdNew: NewWorksheet(window); return true;
+    case kCmdOpen: OpenWorksheet(window); return true;
+    case kCmdSave: SaveWorksheet(window); return true;
+    case kCmdSaveAs: SaveWorksheetAs(window); return true;
+    case kCmdExit: ExitProgram(window); return true;
+    case kCmdInsertTab: InsertBudgetTab(window); return true;
+    // TODO: the print dialog with its report, and the import of budgets.
+    case kCmdPrint:
+    case kCmdImport:
+    case kCmdPrintTab:
+      ShowNotYetAvailable();
+      return true;
+    case kCmdInterest:
+    case kCmdExpenses:
+    case kCmdMachinery:
+    case kCmdBuildings:
+    case kCmdVeterinary:
+    case kCmdPurchasedLivestock:
+    case kCmdRetainedLivestock:
+      App_ShowDialog(TemplateOfViewCommand(command), false);
+      return true;
+    case kCmdAbout: App_ShowAbout(&window); return true;
+    case kCmdUsersGuide: OpenUsersGuide(); return true;
+    case kCmdDelete:
+    case kCmdCopy:
+    case kCmdCut:
+    case kCmdPaste:
+    case kCmdInsertLine:
+    case kCmdAddHeading:
+      RowOperation(window, command);
+      return true;
+    case kCmdBreakeven:
+    case kCmdSensitivity:
+      ShowAnalysis(CurrentBudget(window), true, command);
+      return true;
+    case kCmdShowTab:
+    case kIdcRadioWholeFarm:
+    case kIdcRadioOperating:
+      ShowCurrentTab(window);
+      return true;
+    case kCmdDeleteTab: DeleteCurrentTab(window); return true;
+    case kCmdCopyTab: CopyCurrentTab(window); return true;
+    case kIdcOptions: ShowPopupAtPointer(window, ViewMenu().submenu); return true;
+    default: return false;
+  }
+}

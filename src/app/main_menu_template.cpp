@@ -1,0 +1,50 @@
+#include "app/app_ids.h"
+#include "app/app_resources.h"
+
+namespace {
+
+MenuItem Item(int id, const char* text) { return {id, text, false, {}}; }
+MenuItem Separator() { return {}; }
+
+MenuTemplate BuildMainMenu() {
+  MenuItem file{0, "&File", false, {}};
+  file.submenu = {
+      Item(kCmdNew, "New"),
+      Item(kCmdOpen, "&Open..."),
+      Item(kCmdSave, "&Save"),
+      Item(kCmdSaveAs, "Save &As..."),
+      Separator(),
+      Item(kCmdInsertTab, "Insert &New Livestock Tab"),
+      Item(kCmdImport, "&Import Livestock Data From File..."),
+      Separator(),
+      Item(kCmdPrint, "&Print VQRN Report..."),
+      Separator(),
+      Item(kCmdExit, "E&xit"),
+  };
+  MenuItem view{0, "&View", false, {}};
+  view.submenu = {
+      Item(kCmdInterest, "Operating &Interest Calculator"),
+      Item(kCmdExpenses, "General Farm/Ranch &Expenses"),
+      Item(kCmdMachinery, "Farm/Ranch &Machinery && Equipment"),
+      Item(kCmdBuildings, "Farm/Ranch &Buildings && Facilities"),
+      Item(kCmdVeterinary, "&Veterinary Cost Calculator"),
+      Item(kCmdPurchasedLivestock, "&Purchased Livestock Investment"),
+      Item(kCmdRetainedLivestock, "&Retained Livestock Investment"),
+  };
+  MenuItem help{0, "&Help", false, {}};
+  help.submenu = {
+      Item(kCmdUsersGuide, "View User's Guide"),
+      Separator(),
+      Item(kCmdAbout, "&About Herdwright"),
+  };
+  return {kMenuMain, {file, view, help}};
+}
+
+}  // namespace
+
+const MenuTemplate& MainMenuTemplate() {
+  static const MenuTemplate menu = BuildMainMenu();
+  return menu;
+}
+
+const MenuItem& ViewMenu() { return MainMenuTemplate().items[1]; }

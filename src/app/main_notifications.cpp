@@ -1,0 +1,176 @@
+// What the main window does when its grid, header edits or herd unit box change.
+#include <string>
+
+#include "app/analysis_window.h"
+#include "app/app_ids.h"
+#include "app/app_main.h"
+#include "app/app_state.h"
+#include "app/document_title.h"
+#include "app/help_message.h"
+#include "app/main_grid.h"
+#include "app/main_window.h"
+#include "app/popup_menus.h"
+#include "app/show_dialog.h"
+#include "app/tab_view.h"
+#include "document/utf8_text.h"
+#include "document/worksheet.h"
+#include "grid/grid_engine.h"
+#include "platform/app_message.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr std::size_t kHeaderTextChars = 512;
+
+int RowOf(std::intptr_t packed) { return static_cast<int>(packed & 0xFFFF); }
+int ColOf(std::intptr_t packed) { return static_cast<int>((packed >> 16) & 0xFFFF); }
+
+// Notifications for a tab that stands for nothing are reported and dropped.
+bool CheckTab(const Dialog& window) {
+  const int tab = CurrentTab(window);
+  if (IsValidTab(tab)) return true;
+  App_MessageBoxF("Invalid tab %d", tab);
+  return false;
+}
+
+// The window of the dialog a calculated row came from.
+int TemplateOfSource(std::int32_t source, bool* fromRow) {
+  *fromRow = true;
+  switch (source) {
+    case kSourceMachine: return kDialogMachine;
+    case kSourceBuilding: return kDialogBuildings;
+    case kSourcePurchasedLivestock: return kDialogPurchasedLivestock;
+    case kSourceRetainedLivestock: return kDialogRetainedLivestock;
+    default: break;
+  }
+  *fromRow = false;
+  switch (source) {
+    case kSourceInterest: return kDialogInterest;
+    case kSourceExpense: return kDialogExpenses;
+    case kSourceVeterinary: return kDialogVeterinary;
+    default: return 0;
+  }
+}
+
+void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {
+  if (CurrentTab(window) == kSummaryTab) {
+    App_MessageBox("Cannot write to Summary grid");
+    return;
+  }
+  CCropBudget* budget = CurrentBudget(window);
+  if (!budget) return;
+  const int row = RowOf(cell);
+  const int col = ColOf(cell);
+  std::string message;
+  budget->SetValue(row, col, GetGridCellText(grid, row, col), &message);
+  if (!message.empty()) App_MessageBox(message);
+  SetDocumentModified();
+  budget->FillGrid(grid);
+  QRN_SetHelpMessage(window);
+  ShowAnalysis(budget, false, 0);
+}
+
+void GridContextMenu(Dialog& window, GridEngine& grid) {
+  CCropBudget* budget = CurrentBudget(window);
+  if (!budget) return;
+  const int row = static_cast<int>(grid.SendMessage(GM_GETCURSORROW));
+  if (!budget->GetLineSlot(row)) return;
+  std::vector<MenuItem>& menu = App_State().popupMenu;
+  BuildRowMenu(menu);
+  int x = 0;
+  int y = 0;
+  App_Platform().CursorPosition(&x, &y);
+  window.TrackPopupMenu(menu, x, y);
+}
+
+void GridDoubleClicked(Dialog& window, std::intptr_t cell) {
+  CCropBudget* budget = CurrentBudget(window);
+  if (!budget) return;
+  const LineSlot* slot = budget->GetLineSlot(RowOf(cell));
+  if (!slot || !*slot || !(*slot)->IsCalculated()) return;
+  bool fromRow = false;
+  const int templateId = TemplateOfSource((*slot)->source, &fromRow);
+  if (templateId != 0) App_ShowDialog(templateId, fromRow);
+}
+
+bool FromGrid(Dialog& window, const DialogEvent& event) {
+  if (event.code != GN_EDITEND && event.code != GN_CONTEXTMENU && event.code != GN_DBLCLICK) {
+    return false;
+  }
+  GridEngine* grid = MainGrid(window);
+  if (!grid || !CheckTab(window)) return true;
+  if (event.code == GN_EDITEND) {
+    GridEditEnded(window, *grid, event.param);
+  } else if (event.code == GN_CONTEXTMENU) {
+    GridContextMenu(window, *grid);
+  } else {
+    GridDoubleClicked(window, event.param);
+  }
+  return true;
+}
+
+void HeaderEdited(Dialog& window, int id) {
+  if (!window.GetItemModified(id)) return;
+  window.SetItemModified(id, false);
+  if (!CheckTab(window)) return;
+  const std::string text(FirstChars(window.GetItemText(id), kHeaderTextChars));
+  const int tab = CurrentTab(window);
+  if (tab == kSummaryTab) {
+    App_Document().SetField(id, text);
+    SetDocumentModified();
+  } else if (CCropBudget* budget = CurrentBudget(window)) {
+    // A number that cannot be read is taken as the parse gives it, unannounced.
+    std::string ignored;
+    budget->SetValue(id, 0, text, &ignored);
+    SetDocumentModified();
+    if (id == kIdcEditId) budget->ShowHeader(window, tab, true);
+    if (id == kIdcEditUnits) {
+      if (GridEngine* grid = MainGrid(window)) budget->FillGrid(*grid);
+    }
+    ShowAnalysis(budget, false, 0);
+  }
+  QRN_SetHelpMessage(window);
+}
+
+void HerdUnitChanged(Dialog& window, int code) {
+  if (!CheckTab(window)) return;
+  CCropBudget* budget = CurrentBudget(window);
+  if (!budget) return;
+  std::string text;
+  if (code == kNotifySelChange) {
+    const int selected = window.GetItemSelection(kIdcComboHerdUnit);
+    if (selected < 0) return;
+    text = window.GetItemString(kIdcComboHerdUnit, selected);
+  } else {
+    text = window.GetItemText(kIdcComboHerdUnit);
+  }
+  std::string message;
+  budget->SetValue(kIdcComboHerdUnit, 0, text, &message);
+  SetDocumentModified();
+  if (GridEngine* grid = MainGrid(window)) budget->FillGrid(*grid);
+  ShowAnalysis(budget, false, 0);
+  QRN_SetHelpMessage(window);
+}
+
+}  // namespace
+
+bool MainNotification(Dialog& window, const DialogEvent& event) {
+  switch (event.id) {
+    case kIdcGrid:
+      return FromGrid(window, event);
+    case kIdcEditId:
+    case kIdcEditTitle:
+    case kIdcEditUnits:
+    case kIdcEditFootnote:
+    case kIdcEditAddress:
+      if (event.code != kNotifyEditUpdate) return false;
+      HeaderEdited(window, event.id);
+      return true;
+    case kIdcComboHerdUnit:
+      if (event.code != kNotifySelChange && event.code != kNotifyComboEditUpdate) return false;
+      HerdUnitChanged(window, event.code);
+      return true;
+    default:
+      return false;
+  }
+}

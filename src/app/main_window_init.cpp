@@ -1,0 +1,61 @@
+// Creation of the main window, step by step.
+#include "app/app_ids.h"
+#include "app/app_main.h"
+#include "app/app_state.h"
+#include "app/default_expenses.h"
+#include "app/document_title.h"
+#include "app/file_commands.h"
+#include "app/main_grid.h"
+#include "app/main_window.h"
+#include "app/shell_open.h"
+#include "app/tab_view.h"
+#include "app/window_geometry.h"
+#include "document/worksheet.h"
+#include "platform/app_message.h"
+#include "platform/platform.h"
+
+namespace {
+
+constexpr int kMinimumWidth = 500;
+constexpr int kMinimumHeight = 440;
+constexpr int kBoldWeight = 700;
+
+void PlaceOnDesktop(Dialog& window) {
+  const PixelRect workArea = App_Platform().WorkArea();
+  MoveWindowFrame(window, MainWindowFrame(GetWindowFrame(window), workArea));
+  CenterWindow(window, nullptr);
+}
+
+void OpenCommandLineDocument() {
+  const std::string& path = App_State().commandLineDocument;
+  if (!path.empty() && App_Document().Open(path)) SetDocumentTitle(path);
+}
+
+}  // namespace
+
+void InitMainWindow(Dialog& window) {
+  AppState& state = App_State();
+  state.mainWindow = &window;
+  window.SetCaption(kProductTitle);
+
+  state.units = {window.AverageCharWidth(), window.CharHeight()};
+  state.headingFont = {window.CharHeight(), kBoldWeight};
+  if (!UsersGuideExists()) {
+    window.SetMenuItem(kCmdUsersGuide, "User's Guide not installed", false);
+  }
+  PlaceOnDesktop(window);
+  window.SetMinimumSize(kMinimumWidth, kMinimumHeight);
+  window.CheckItem(kIdcRadioWholeFarm, true);
+  LayoutMainWindow(window);
+
+  window.InsertTab(kIdcTabStrip, 0, "Summary");
+  if (GridEngine* grid = MainGrid(window)) ConfigureMainGrid(*grid, state.units.charHeight);
+  state.popupMenu.clear();
+
+  OpenCommandLineDocument();
+  RebuildTabs(window);
+  ResetGridScrollMemory();
+  if (App_Document().CountBudgets() == 0) App_SetDefaultExpenses(App_Document());
+  ShowFirstBudget(window);
+  state.modified = false;
+}

@@ -1,0 +1,54 @@
+#include "app/show_dialog.h"
+
+#include <cstdint>
+
+#include "app/app_ids.h"
+#include "app/app_main.h"
+#include "app/app_resources.h"
+#include "app/interest_dialog.h"
+#include "app/not_available.h"
+#include "app/tab_view.h"
+#include "platform/app_message.h"
+#include "platform/platform.h"
+
+namespace {
+
+int ShowInterestDialog(Dialog& main) {
+  if (CurrentTab(main) == kSummaryTab) {
+    App_MessageBox(
+        "You must select a livestock budget tab to view/edit Operating Interest.\n\n"
+        "Select a livestock tab and try again.");
+    return -1;
+  }
+  CCropBudget* budget = CurrentBudget(main);
+  if (!budget) {
+    App_MessageBox("NULL lParam in App_ShowDialog - IDD_INTEREST");
+    return -1;
+  }
+  const int result = App_Platform().RunModal(InterestDialogTemplate(), InterestDialogProc, &main,
+                                             reinterpret_cast<std::intptr_t>(budget));
+  ShowCurrentTab(main);
+  return result;
+}
+
+}  // namespace
+
+int App_ShowDialog(int templateId, bool) {
+  Dialog* main = App_GetMainWindow();
+  if (!main) return -1;
+  switch (templateId) {
+    case kDialogInterest:
+      return ShowInterestDialog(*main);
+    // TODO: the whole-farm dialogs; fromRow becomes their creation parameter.
+    case kDialogExpenses:
+    case kDialogMachine:
+    case kDialogBuildings:
+    case kDialogPurchasedLivestock:
+    case kDialogRetainedLivestock:
+    case kDialogVeterinary:
+      ShowNotYetAvailable();
+      return -1;
+    default:
+      return -1;
+  }
+}

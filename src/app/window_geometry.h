@@ -1,0 +1,21 @@
+#pragma once
+// Where windows go on the desktop.
+
+#include "platform/dialog.h"
+
+// The item number that stands for the window itself: its frame in screen
+// coordinates through GetItemRect and MoveItem.
+inline constexpr int kWindowFrame = 0;
+
+PixelRect GetWindowFrame(const Dialog& window);
+void MoveWindowFrame(Dialog& window, const PixelRect& frame);
+
+// The frame centred over another rectangle, then pushed back onto the screen:
+// never past its right or bottom edge, never left of or above its origin.
+PixelRect CenteredFrame(const PixelRect& frame, const PixelRect& over, const PixelRect& screen);
+// Centres a window over another, or over the desktop's work area when there is none.
+void CenterWindow(Dialog& window, const Dialog* over);
+
+// The main window's size on a work area: as high as the work area less a margin
+// (10 pixels on a low screen, else 50), and no wider than that either.
+PixelRect MainWindowFrame(const PixelRect& frame, const PixelRect& workArea);
