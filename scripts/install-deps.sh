@@ -4,9 +4,12 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
+# The desktop program: Qt 6, its OpenGL headers, Arial's metric twin, and a
+# virtual screen for machines without one.
+qt=(qt6-base-dev libgl-dev xvfb xauth fonts-liberation2)
 case "${1:-build}" in
-  build) ;;
-  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev) ;;
+  build) packages+=("${qt[@]}") ;;
+  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev "${qt[@]}") ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "unknown set: $1" >&2; exit 2 ;;
 esac

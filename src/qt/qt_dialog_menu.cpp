@@ -1,0 +1,73 @@
+// The menu bar from its template, and popup menus.
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+
+#include "qt/qt_dialog.h"
+#include "qt/qt_text.h"
+
+void QtDialog::BuildMenuBar(const MenuTemplate& menu) {
+  menuBar_ = new QMenuBar(Window());
+  // "&" marks a mnemonic and "&&" an ampersand here as in the templates.
+  for (const MenuItem& item : menu.items) {
+    if (item.submenu.empty()) {
+      QAction* action = menuBar_->addAction(ToQString(item.text));
+      action->setEnabled(!item.grayed);
+      const int id = item.id;
+      connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, kNotifyClicked); });
+      menuActions_.emplace(id, action);
+      continue;
+    }
+    QMenu* submenu = menuBar_->addMenu(ToQString(item.text));
+    submenu->setEnabled(!item.grayed);
+    FillMenu(submenu, item.submenu, true);
+  }
+}
+
+// Menu bar items send their command at once; a popup's choice is posted, so
+// that it arrives after the popup call returned.
+void QtDialog::FillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool deliverNow) {
+  for (const MenuItem& item : items) {
+    if (item.IsSeparator()) {
+      menu->addSeparator();
+      continue;
+    }
+    if (!item.submenu.empty()) {
+      QMenu* submenu = menu->addMenu(ToQString(item.text));
+      submenu->setEnabled(!item.grayed);
+      FillMenu(submenu, item.submenu, deliverNow);
+      continue;
+    }
+    QAction* action = menu->addAction(ToQString(item.text));
+    action->setEnabled(!item.grayed);
+    const int id = item.id;
+    if (deliverNow) {
+      connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, kNotifyClicked); });
+      menuActions_.emplace(id, action);
+    } else {
+      action->setData(id);
+    }
+  }
+}
+
+void QtDialog::SetMenuItem(int command, std::string_view text, bool enabled) {
+  const auto it = menuActions_.find(command);
+  if (it == menuActions_.end()) return;
+  it->second->setText(ToQString(text));
+  it->second->setEnabled(enabled);
+}
+
+void QtDialog::TrackPopupMenu(const std::vector<MenuItem>& items, int x, int y) {
+  if (items.empty() || window_ == nullptr) return;
+  // The window may go while the menu is open; the menu goes with it then.
+  const QPointer<QMenu> menu = new QMenu(window_);
+  FillMenu(menu, items, false);
+  const QPointer<QtDialog> alive(this);
+  const QAction* chosen = menu->exec(QPoint(x, y));
+  const int id = chosen != nullptr ? chosen->data().toInt() : 0;
+  delete menu.data();
+  if (alive == nullptr || chosen == nullptr) return;
+  Post([this, id] { SendCommand(id, kNotifyClicked); });
+}

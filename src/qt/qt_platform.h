@@ -1,0 +1,55 @@
+#pragma once
+// The platform of the desktop program: Qt message boxes, file dialogs, dialogs
+// from templates, the desktop shell and the system clipboard.
+
+#include <QPointer>
+
+#include <functional>
+#include <vector>
+
+#include "platform/platform.h"
+#include "qt/qt_clipboard.h"
+
+class QWidget;
+class QtDialog;
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  // Windows still open at the end (the program quitting) go with the platform.
+  ~QtPlatform() override;
+
+  void ShowMessage(std::string_view text, std::string_view caption) override;
+  int Ask(std::string_view text, std::string_view caption, MessageButtons buttons) override;
+  void Beep() override;
+  Clipboard& GetClipboard() override { return clipboard_; }
+
+  bool ChooseOpenFile(PlatformWindow* owner, const FileDialogOptions& options,
+                      std::string* path) override;
+  bool ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
+                      std::string* path) override;
+  int ShellOpen(std::string_view target) override;
+  std::string ProgramPath() override;
+
+  int RunModal(const DialogTemplate& dialogTemplate, const DialogProc& proc, Dialog* owner,
+               std::intptr_t param) override;
+  Dialog* CreateModeless(const DialogTemplate& dialogTemplate, const DialogProc& proc,
+                         Dialog* owner, std::intptr_t param) override;
+  void PostQuit(int exitCode) override;
+
+  PixelRect WorkArea() override;
+  void CursorPosition(int* x, int* y) override;
+
+  // The window a message or file dialog belongs to: the owner's, else the
+  // active modal or ordinary window.
+  static QWidget* ParentFor(PlatformWindow* owner);
+
+  // Where PostQuit goes instead of ending the event loop (tests, which have no
+  // loop of the program's own to end).
+  void SetQuitHandler(std::function<void(int)> handler) { quitHandler_ = std::move(handler); }
+
+ private:
+  QtClipboard clipboard_;
+  std::vector<QPointer<QtDialog>> modeless_;
+  std::function<void(int)> quitHandler_;
+};

@@ -1,0 +1,94 @@
+// Message boxes, file dialogs and the desktop shell.
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QUrl>
+
+#include "qt/qt_platform.h"
+#include "qt/qt_text.h"
+
+namespace {
+
+// Results as the system's shell reports them: above 32 is success.
+constexpr int kShellOpened = 33;
+constexpr int kShellNoAssociation = 31;
+constexpr int kShellFileNotFound = 2;
+
+QString FilterOf(const FileDialogOptions& options) {
+  const QString name = ToQString(options.filterName);
+  if (name.contains(QLatin1Char('('))) return name;
+  return name + QStringLiteral(" (") + ToQString(options.pattern) + QLatin1Char(')');
+}
+
+bool LooksLikeUrl(const QString& target) {
+  const QUrl url(target, QUrl::StrictMode);
+  return url.isValid() && url.scheme().size() > 1 && !QFileInfo::exists(target);
+}
+
+bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std::string* path,
+                   bool save) {
+  QFileDialog dialog(QtPlatform::ParentFor(owner));
+  dialog.setNameFilter(FilterOf(options));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  // A name typed without an extension gets the document's.
+  dialog.setDefaultSuffix(ToQString(options.defaultExtension));
+  if (path != nullptr && !path->empty()) dialog.selectFile(ToQString(*path));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  if (path != nullptr) *path = ToStdString(dialog.selectedFiles().constFirst());
+  return true;
+}
+
+}  // namespace
+
+void QtPlatform::ShowMessage(std::string_view text, std::string_view caption) {
+  Ask(text, caption, MessageButtons::kOk);
+}
+
+int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButtons buttons) {
+  QMessageBox box(QtPlatform::ParentFor(nullptr));
+  box.setWindowTitle(ToQString(caption));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(ToQString(text));
+  box.setIcon(buttons == MessageButtons::kOk ? QMessageBox::NoIcon : QMessageBox::Question);
+  switch (buttons) {
+    case MessageButtons::kOk: box.setStandardButtons(QMessageBox::Ok); break;
+    case MessageButtons::kOkCancel: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case MessageButtons::kYesNo: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    case MessageButtons::kYesNoCancel:
+      box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+      break;
+  }
+  switch (box.exec()) {
+    case QMessageBox::Yes: return kIdYes;
+    case QMessageBox::No: return kIdNo;
+    case QMessageBox::Cancel: return kIdCancel;
+    case QMessageBox::Ok: return kIdOk;
+    default: break;
+  }
+  // Closed without a button: the box's escape answer.
+  switch (buttons) {
+    case MessageButtons::kOk: return kIdOk;
+    case MessageButtons::kYesNo: return kIdNo;
+    default: return kIdCancel;
+  }
+}
+
+bool QtPlatform::ChooseOpenFile(PlatformWindow* owner, const FileDialogOptions& options,
+                                std::string* path) {
+  return RunFileDialog(owner, options, path, false);
+}
+
+bool QtPlatform::ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
+                                std::string* path) {
+  return RunFileDialog(owner, options, path, true);
+}
+
+int QtPlatform::ShellOpen(std::string_view target) {
+  const QString text = ToQString(target);
+  if (LooksLikeUrl(text)) return QDesktopServices::openUrl(QUrl(text)) ? kShellOpened : 0;
+  if (!QFileInfo::exists(text)) return kShellFileNotFound;
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(text)) ? kShellOpened : kShellNoAssociation;
+}

@@ -1,0 +1,184 @@
+// The grid on screen: keys, mouse, focus and scroll bars reach the engine, and
+// what it paints lands on the widget.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QVBoxLayout>
+
+#include <vector>
+
+#include "grid/grid_engine.h"
+#include "qt/grid_widget.h"
+#include "qt_test_support.h"
+
+namespace {
+
+constexpr int kGridId = 1500;
+
+struct Notification {
+  int code;
+  std::intptr_t lParam;
+};
+
+class GridWidgetTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    window_.resize(420, 320);
+    other_ = new QLineEdit(&window_);
+    other_->setGeometry(0, 0, 100, 20);
+    grid_ = new GridWidget(&window_, kGridId, "");
+    grid_->setGeometry(0, 20, 400, 300);
+    grid_->SetNotify([this](int id, int code, std::intptr_t lParam) {
+      if (id == kGridId) notifications_.push_back({code, lParam});
+    });
+    Engine().SendMessage(GM_SETEDITABLE, 1);
+    Engine().SendMessage(GM_SETDIMENSIONS, 10, 4);
+    ASSERT_TRUE(ShowActive(&window_));
+    other_->setFocus();
+    notifications_.clear();
+  }
+
+  GridEngine& Engine() { return grid_->Engine(); }
+
+  std::vector<int> Codes() const {
+    std::vector<int> codes;
+    for (const Notification& n : notifications_) codes.push_back(n.code);
+    return codes;
+  }
+
+  QPoint CellCentre(int row, int col) {
+    const GridRect cell = Engine().CellRect(row, col);
+    return {(cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2};
+  }
+
+  // Before the window: its grid still reports while the window is destroyed.
+  std::vector<Notification> notifications_;
+  QWidget window_;
+  QLineEdit* other_ = nullptr;
+  GridWidget* grid_ = nullptr;
+};
+
+}  // namespace
+
+TEST_F(GridWidgetTest, AClickTakesTheFocusAndMovesTheCursor) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 2));
+  EXPECT_TRUE(grid_->hasFocus());
+  EXPECT_EQ(Engine().State().cursorRow, 3);
+  EXPECT_EQ(Engine().State().cursorCol, 2);
+  const std::vector<int> codes = Codes();
+  ASSERT_GE(codes.size(), 2u);
+  EXPECT_EQ(codes[0], GN_GOTFOCUS);
+  EXPECT_EQ(codes[1], GN_CELLCLICKED);
+
+  notifications_.clear();
+  QTest::mouseDClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 2));
+  EXPECT_EQ(Codes().back(), GN_DBLCLICK);
+  QContextMenuEvent menu(QContextMenuEvent::Mouse, CellCentre(3, 2), grid_->mapToGlobal(CellCentre(3, 2)));
+  QApplication::sendEvent(grid_, &menu);
+  EXPECT_EQ(Codes().back(), GN_CONTEXTMENU);
+}
+
+TEST_F(GridWidgetTest, TypedTextIsStoredWhenTheFocusLeaves) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 3));
+  QTest::keyClicks(grid_, "12.5");
+  EXPECT_EQ(Engine().State().editBuffer, "12.5");
+  const GridCaret caret = Engine().Caret();
+  EXPECT_TRUE(caret.visible);
+  const QImage shot = grid_->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(caret.x + 1, caret.y + caret.height / 2), QColor(Qt::black));
+
+  other_->setFocus();
+  EXPECT_EQ(GetGridCellText(Engine(), 2, 3), "12.5");
+  const std::vector<int> codes = Codes();
+  EXPECT_NE(std::find(codes.begin(), codes.end(), GN_EDITBEGIN), codes.end());
+  EXPECT_NE(std::find(codes.begin(), codes.end(), GN_EDITEND), codes.end());
+  EXPECT_EQ(codes.back(), GN_LOSTFOCUS);
+  EXPECT_FALSE(Engine().Caret().created);
+}
+
+TEST_F(GridWidgetTest, EscapeIsTheDialogsUnlessAnEditIsInProgress) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(1, 1));
+  QKeyEvent idle(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(grid_, &idle);
+  EXPECT_FALSE(idle.isAccepted());
+
+  QTest::keyClick(grid_, Qt::Key_4);
+  QKeyEvent editing(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(grid_, &editing);
+  EXPECT_TRUE(editing.isAccepted());
+  EXPECT_FALSE(Engine().State().editing);
+  EXPECT_EQ(GetGridCellText(Engine(), 1, 1), "");
+}
+
+TEST_F(GridWidgetTest, ScrollBarsFollowTheEngineAndDriveIt) {
+  Engine().SendMessage(GM_SETDIMENSIONS, 200, 4);
+  QTest::qWait(0);  // the client size follows the bar once the engine's call returned
+  QScrollBar* bar = grid_->VerticalBar();
+  ASSERT_TRUE(bar->isVisible());
+  EXPECT_EQ(Engine().State().clientWidth, grid_->width() - bar->width());
+  EXPECT_EQ(bar->maximum(), Engine().VerticalScrollBar().max);
+
+  const int page = Engine().RowsPerPage();
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(Engine().State().topRow, 1 + page);
+  EXPECT_EQ(bar->value(), 1 + page);
+  bar->triggerAction(QAbstractSlider::SliderToMaximum);
+  EXPECT_EQ(Engine().State().topRow, Engine().VerticalScrollBar().max);
+
+  Engine().SendMessage(GM_SETDIMENSIONS, 3, 4);
+  QTest::qWait(0);
+  EXPECT_FALSE(bar->isVisible());
+  EXPECT_EQ(Engine().State().clientWidth, grid_->width());
+}
+
+TEST_F(GridWidgetTest, FontsAreAsHighAsTheLinesTheGridAsksFor) {
+  for (const int height : {12, 16, 20, 31}) {
+    const TextExtent extent = grid_->MeasureText(GridFont{height, 400}, "Hay 150");
+    EXPECT_NEAR(extent.height, height, 1) << height;
+    EXPECT_GT(extent.width, 0);
+  }
+  const TextExtent bold = grid_->MeasureText(GridFont{16, 900}, "Hay 150");
+  EXPECT_GT(bold.width, grid_->MeasureText(GridFont{16, 400}, "Hay 150").width);
+}
+
+TEST_F(GridWidgetTest, PaintsTheMarkersAndTheHighlightedRow) {
+  Engine().SendMessage(GM_SETCOLWIDTH, 1, 150);
+  SetGridCell(Engine(), 2, 1, "^WWWWWWWW");  // a blue cell
+  Engine().SendMessage(GM_SETCURSOR, 4, 1);
+  const QImage shot = grid_->grab().toImage();
+
+  const GridRect blue = Engine().CellRect(2, 1);
+  bool sawBlue = false;
+  for (int x = blue.left; x < blue.right && !sawBlue; ++x) {
+    for (int y = blue.top; y < blue.bottom; ++y) {
+      const QColor c = shot.pixelColor(x, y);
+      if (c.blue() > 200 && c.red() < 80 && c.green() < 80) sawBlue = true;
+    }
+  }
+  EXPECT_TRUE(sawBlue);
+  // The cursor row's other cells take the highlight colour.
+  const GridRect other = Engine().CellRect(4, 2);
+  EXPECT_EQ(shot.pixelColor(other.left + 3, other.top + 3), QColor(0, 0, 128));
+  // Below the last row: the stock gray.
+  const GridRect last = Engine().CellRect(10, 1);
+  if (last.bottom + 2 < grid_->height()) {
+    EXPECT_EQ(shot.pixelColor(5, last.bottom + 2), QColor(128, 128, 128));
+  }
+}
+
+TEST_F(GridWidgetTest, DraggingAHeadingBorderResizesTheColumn) {
+  Engine().SendMessage(GM_SETCOLRESIZE, 1);
+  const GridRect heading = Engine().CellRect(0, 1);
+  const QPoint border(heading.right - 1, (heading.top + heading.bottom) / 2);
+  QTest::mouseMove(grid_, border);
+  EXPECT_EQ(grid_->cursor().shape(), Qt::SizeHorCursor);
+  const int before = Engine().SendMessage(GM_GETCOLWIDTH, 1);
+  QTest::mousePress(grid_, Qt::LeftButton, Qt::NoModifier, border);
+  QTest::mouseMove(grid_, border + QPoint(30, 0));
+  QTest::mouseRelease(grid_, Qt::LeftButton, Qt::NoModifier, border + QPoint(30, 0));
+  EXPECT_EQ(Engine().SendMessage(GM_GETCOLWIDTH, 1), before + 30);
+}

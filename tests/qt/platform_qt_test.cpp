@@ -1,0 +1,112 @@
+// The Qt platform: clipboard formats, message boxes, file dialogs, the shell.
+
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QScreen>
+#include <QTemporaryDir>
+
+#include "document/clipboard_transfer.h"
+#include "platform/app_message.h"
+#include "qt/qt_platform.h"
+#include "qt_test_support.h"
+
+class QtPlatformTest : public ::testing::Test {
+ protected:
+  QtPlatform platform_;
+  ScopedPlatform installed_{platform_};
+};
+
+TEST_F(QtPlatformTest, ClipboardFormatsTravelAsMimeTypes) {
+  Clipboard& clipboard = platform_.GetClipboard();
+  ASSERT_TRUE(clipboard.Open(nullptr));
+  EXPECT_FALSE(clipboard.Open(nullptr));  // already open
+  clipboard.Empty();
+  EXPECT_TRUE(clipboard.Put(kClipboardTextFormat, "Hay\t150"));
+  EXPECT_TRUE(clipboard.Put(kFormatBudgetLine, "<LINE>Hay</LINE>"));
+  EXPECT_TRUE(clipboard.Put(kClipboardRtfFormat, "{\\rtf1 x}"));
+  clipboard.Close();
+  EXPECT_FALSE(clipboard.Put(kClipboardTextFormat, "closed"));
+
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+  ASSERT_NE(data, nullptr);
+  EXPECT_EQ(data->text().toStdString(), "Hay\t150");
+  EXPECT_EQ(data->data("xml/QRN-BudgetLine").toStdString(), "<LINE>Hay</LINE>");
+  EXPECT_EQ(data->data("text/rtf").toStdString(), "{\\rtf1 x}");
+
+  std::string fetched;
+  EXPECT_TRUE(clipboard.Fetch(kFormatBudgetLine, &fetched));
+  EXPECT_EQ(fetched, "<LINE>Hay</LINE>");
+  EXPECT_TRUE(clipboard.IsOffered(kClipboardRtfFormat));
+  EXPECT_FALSE(clipboard.IsOffered(kFormatMachine));
+  EXPECT_FALSE(clipboard.Fetch(kFormatMachine, &fetched));
+}
+
+TEST_F(QtPlatformTest, ClipboardChangesOnlyOnClose) {
+  QGuiApplication::clipboard()->setText("before");
+  Clipboard& clipboard = platform_.GetClipboard();
+  ASSERT_TRUE(clipboard.Open(nullptr));
+  clipboard.Empty();
+  clipboard.Put(kClipboardTextFormat, "after");
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "before");
+  clipboard.Close();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "after");
+
+  // Opened and closed without a change: what was there stays.
+  ASSERT_TRUE(clipboard.Open(nullptr));
+  clipboard.Close();
+  EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "after");
+}
+
+TEST_F(QtPlatformTest, RecordsCopiedByTheCoreComeBack) {
+  ASSERT_TRUE(CopyRecordToClipboard(nullptr, "<EXPENSE>Fuel</EXPENSE>", "Fuel", kFormatExpense));
+  std::string element;
+  std::size_t size = 0;
+  ASSERT_TRUE(FetchClipboardData(nullptr, &element, 1000, &size, kFormatExpense));
+  EXPECT_EQ(element, "<EXPENSE>Fuel</EXPENSE>");
+  EXPECT_TRUE(IsClipboardFormatOffered(nullptr, kClipboardTextFormat));
+}
+
+TEST_F(QtPlatformTest, MessageBoxesAnswerWithTheSystemsNumbers) {
+  MessageBoxAnswerer answerer(QMessageBox::Yes);
+  App_MessageBox("Saved.");
+  EXPECT_EQ(platform_.Ask("Sure?", "Title", MessageButtons::kYesNo), kIdYes);
+  answerer.SetAnswer(QMessageBox::No);
+  EXPECT_EQ(platform_.Ask("Sure?", "Title", MessageButtons::kYesNoCancel), kIdNo);
+  answerer.SetAnswer(QMessageBox::Cancel);
+  EXPECT_EQ(platform_.Ask("Sure?", "Title", MessageButtons::kOkCancel), kIdCancel);
+  EXPECT_EQ(answerer.Texts(), (std::vector<std::string>{"Saved.", "Sure?", "Sure?", "Sure?"}));
+}
+
+TEST_F(QtPlatformTest, SaveDialogAddsTheDocumentExtension) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  ActOnNextModal<QFileDialog>([&folder](QFileDialog* dialog) {
+    dialog->setDirectory(folder.path());
+    dialog->selectFile(QStringLiteral("ranch"));
+    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+  });
+  std::string path;
+  ASSERT_TRUE(platform_.ChooseSaveFile(nullptr, FileDialogOptions{}, &path));
+  EXPECT_EQ(path, QDir(folder.path()).filePath("ranch.vqn").toStdString());
+}
+
+TEST_F(QtPlatformTest, CancelledFileDialogLeavesThePath) {
+  ActOnNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
+  std::string path = "unchanged";
+  EXPECT_FALSE(platform_.ChooseOpenFile(nullptr, FileDialogOptions{}, &path));
+  EXPECT_EQ(path, "unchanged");
+}
+
+TEST_F(QtPlatformTest, ShellAndDesktop) {
+  EXPECT_EQ(platform_.ShellOpen("/no/such/folder/guide.pdf"), 2);
+  EXPECT_FALSE(platform_.ProgramPath().empty());
+  const PixelRect area = platform_.WorkArea();
+  EXPECT_EQ(area.Width(), QGuiApplication::primaryScreen()->availableGeometry().width());
+  EXPECT_GT(area.Height(), 0);
+}
