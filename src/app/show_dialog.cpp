@@ -5,6 +5,7 @@
 #include "app/app_ids.h"
 #include "app/app_main.h"
 #include "app/app_resources.h"
+#include "app/document_title.h"
 #include "app/interest_dialog.h"
 #include "app/not_available.h"
 #include "app/tab_view.h"
@@ -27,6 +28,8 @@ int ShowInterestDialog(Dialog& main) {
   }
   const int result = App_Platform().RunModal(InterestDialogTemplate(), InterestDialogProc, &main,
                                              reinterpret_cast<std::intptr_t>(budget));
+  // A new rate and term are the user's work: Exit must not lose them unasked.
+  if (result == 1) SetDocumentModified();
   ShowCurrentTab(main);
   return result;
 }

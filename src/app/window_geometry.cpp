@@ -10,10 +10,10 @@ constexpr int kLowScreenMargin = 10;
 
 }  // namespace
 
-PixelRect GetWindowFrame(const Dialog& window) { return window.GetItemRect(kWindowFrame); }
+PixelRect GetWindowFrame(const Dialog& window) { return window.GetItemRect(kWindowItem); }
 
 void MoveWindowFrame(Dialog& window, const PixelRect& frame) {
-  window.MoveItem(kWindowFrame, frame);
+  window.MoveItem(kWindowItem, frame);
 }
 
 PixelRect CenteredFrame(const PixelRect& frame, const PixelRect& over, const PixelRect& screen) {

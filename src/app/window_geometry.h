@@ -3,10 +3,7 @@
 
 #include "platform/dialog.h"
 
-// The item number that stands for the window itself: its frame in screen
-// coordinates through GetItemRect and MoveItem.
-inline constexpr int kWindowFrame = 0;
-
+// A window's frame in screen coordinates (kWindowItem).
 PixelRect GetWindowFrame(const Dialog& window);
 void MoveWindowFrame(Dialog& window, const PixelRect& frame);
 

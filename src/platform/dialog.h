@@ -63,6 +63,10 @@ struct TextStyle {
   bool autoColor = true;    // the control's own text colour
 };
 
+// Item 0 addresses the window itself: its frame in screen coordinates for
+// GetItemRect and MoveItem, its visibility for ShowItem and IsItemVisible.
+inline constexpr int kWindowItem = 0;
+
 class Dialog : public PlatformWindow {
  public:
   virtual int TemplateId() const = 0;

@@ -129,10 +129,12 @@ void HeadlessDialog::SetItemModified(int id, bool modified) {
 }
 
 void HeadlessDialog::ShowItem(int id, bool show) {
+  if (id == kWindowItem) windowVisible_ = show;
   if (HeadlessControl* control = Control(id)) control->visible = show;
 }
 
 bool HeadlessDialog::IsItemVisible(int id) const {
+  if (id == kWindowItem) return windowVisible_;
   const HeadlessControl* control = Control(id);
   return control != nullptr && control->visible;
 }
@@ -275,11 +277,20 @@ void HeadlessDialog::SetUpDownPosition(int id, int position) {
 }
 
 PixelRect HeadlessDialog::GetItemRect(int id) const {
+  if (id == kWindowItem)
+    return {frameLeft_, frameTop_, frameLeft_ + client_.Width(), frameTop_ + client_.Height()};
   const HeadlessControl* control = Control(id);
   return control != nullptr ? control->rect : PixelRect{};
 }
 
 void HeadlessDialog::MoveItem(int id, const PixelRect& rect) {
+  if (id == kWindowItem) {
+    frameLeft_ = rect.left;
+    frameTop_ = rect.top;
+    if (rect.Width() != client_.Width() || rect.Height() != client_.Height())
+      ResizeClient(rect.Width(), rect.Height());
+    return;
+  }
   HeadlessControl* control = Control(id);
   if (control == nullptr) return;
   control->rect = rect;

@@ -128,6 +128,10 @@ class HeadlessDialog : public Dialog {
   std::vector<std::unique_ptr<GridSlot>> grids_;
   std::vector<MenuItem> menuBar_;
   PixelRect client_;
+  // The window's frame on the screen: no decorations headless, so it is as
+  // large as the client area.
+  int frameLeft_ = 0, frameTop_ = 0;
+  bool windowVisible_ = true;
   int minWidth_ = 0, minHeight_ = 0;
   int focus_ = 0;
   int repaints_ = 0;

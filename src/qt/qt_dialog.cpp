@@ -134,7 +134,7 @@ std::string QtDialog::GetCaption() const {
 }
 
 PixelRect QtDialog::GetItemRect(int id) const {
-  if (id == kWindowFrameItem && window_ != nullptr) {
+  if (id == kWindowItem && window_ != nullptr) {
     const QRect frame = window_->frameGeometry();
     return {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
   }
@@ -145,7 +145,7 @@ PixelRect QtDialog::GetItemRect(int id) const {
 }
 
 void QtDialog::MoveItem(int id, const PixelRect& rect) {
-  if (id == kWindowFrameItem && window_ != nullptr) {
+  if (id == kWindowItem && window_ != nullptr) {
     MoveFrame(rect);
     return;
   }

@@ -25,10 +25,6 @@ class QMenuBar;
 class QPoint;
 class QWidget;
 
-// The item that stands for the window itself: GetItemRect and MoveItem take its
-// frame in screen coordinates, ShowItem and IsItemVisible its visibility.
-inline constexpr int kWindowFrameItem = 0;
-
 struct DialogControl {
   int id = 0;
   ControlKind kind = ControlKind::kLabel;

@@ -125,7 +125,7 @@ void QtDialog::SetItemModified(int id, bool modified) {
 }
 
 void QtDialog::ShowItem(int id, bool show) {
-  if (id == kWindowFrameItem && window_ != nullptr) {
+  if (id == kWindowItem && window_ != nullptr) {
     // Showing a window brings it to the front, as a modeless window shown again.
     window_->setVisible(show);
     if (show) {
@@ -138,7 +138,7 @@ void QtDialog::ShowItem(int id, bool show) {
 }
 
 bool QtDialog::IsItemVisible(int id) const {
-  if (id == kWindowFrameItem && window_ != nullptr) return window_->isVisible();
+  if (id == kWindowItem && window_ != nullptr) return window_->isVisible();
   const QWidget* widget = ItemWidget(id);
   return widget != nullptr && !widget->isHidden();
 }
