@@ -11,55 +11,12 @@
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "platform/headless_platform.h"
+#include "synthetic_worksheet.h"
 
 namespace {
 
-void FillBudget(CCropBudget& budget, int lines) {
-  budget.publicationId = "B-1";
-  budget.title = "Cow-calf, spring calving";
-  budget.numUnits = 120;
-  budget.herdUnitName = "Cow";
-  budget.interestRate = 8;
-  budget.interestTerm = 6;
-  for (int i = 0; i < lines; ++i) {
-    CBudgetLine& line = budget.AppendLine(i % 3);
-    if (i % 25 == 0) {
-      line.label = "Heading " + std::to_string(i);
-      line.kind = kKindHeading;
-      continue;
-    }
-    line.label = "Item number " + std::to_string(i);
-    line.units = "cwt";
-    line.kind = kKindQuantity;
-    line.value = 12.5 + i;
-    line.quantity = 40 + i % 7;
-    if (i % 3 == 0) line.weight = 5.5;
-  }
-  budget.UpdateOperatingInterest(true);
-}
-
-void BuildWorksheet(CBudgetWorksheet& worksheet, std::size_t targetBytes) {
-  worksheet.name = "Willow Creek Ranch";
-  for (int i = 0;; ++i) {
-    FillBudget(*worksheet.GetBudget(i, true), 300);
-    CTagBuffer buffer;
-    if (i % 10 == 9) {
-      worksheet.WriteTags(buffer);
-      if (buffer.GetLength() >= targetBytes) return;
-    }
-  }
-}
-
 const std::string& FiveMegabyteFile() {
-  static const std::string path = [] {
-    HeadlessPlatform platform;
-    ScopedPlatform installed(platform);
-    CBudgetWorksheet worksheet;
-    BuildWorksheet(worksheet, 4'800'000);
-    const std::string file = (std::filesystem::temp_directory_path() / "herd-bench.vqn").string();
-    worksheet.Save(file);
-    return file;
-  }();
+  static const std::string path = SaveSyntheticWorksheet("herd-bench.vqn", 4'800'000);
   return path;
 }
 
@@ -94,7 +51,7 @@ void BM_EditRoadTwoThousandLines(benchmark::State& state) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
   CCropBudget budget;
-  FillBudget(budget, 2000);
+  FillSyntheticBudget(budget, 2000);
   HeadlessGridHost host;
   GridEngine grid(1500, host);
   budget.FillGrid(grid);

@@ -33,11 +33,6 @@ class MainWindowTest : public ::testing::Test {
   void Edit(int id, std::string_view text) { Done(UserEdit(*window, id, text)); }
   void ClickTab(int index) { Done(UserClickTab(*window, index)); }
   void ClickCell(int row, int col) { Done(UserClickCell(*window, row, col)); }
-  void TypeInCell(int row, int col, std::string_view text) {
-    ClickCell(row, col);
-    Done(UserType(*window, text));
-    Done(UserKey(*window, GridKey::Enter));
-  }
   // A right click on the tab strip choosing a command of its menu (0: none).
   void TabMenu(int command) {
     if (command != 0) platform.Answers().QueueMenu(command);
@@ -59,7 +54,6 @@ class MainWindowTest : public ::testing::Test {
       labels.push_back(window->GetTabLabel(kIdcTabStrip, i));
     return labels;
   }
-  int SelectedTab() const { return window->GetTabSelection(kIdcTabStrip); }
   CCropBudget& Budget(int position) { return *App_Document().GetBudget(position); }
   GridEngine& Grid() { return *window->GetGrid(kIdcGrid); }
   std::string Cell(int row, int col) { return GetGridCellText(Grid(), row, col); }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 
 #include "app/app_state.h"
@@ -12,52 +11,39 @@ namespace {
 
 class ShellOpenTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    App_ResetState();
-    App_State().programFolder = "/opt/herdwright/";
-  }
-  void TearDown() override {
-    EXPECT_EQ(platform.TakeFailure(), std::nullopt);
-    App_ResetState();
-  }
-
-  HeadlessPlatform platform;
-  ScopedPlatform scoped{platform};
+  void SetUp() override { App_ResetState(); }
+  void TearDown() override { App_ResetState(); }
 };
 
 constexpr const char* kGuide = "/opt/herdwright/VQRN User's Guide.pdf";
-constexpr const char* kNoViewerQuestion =
+constexpr const char* kNoViewer =
     "Adobe Acrobat Reader, or another PDF viewer, is required to view the User's Guide.\r\n\r\n"
     "Would you like to visit the Adobe web site to download Acrobat Reader?";
 
-TEST_F(ShellOpenTest, WithoutAViewerOffersTheDownloadPage) {
+TEST_F(ShellOpenTest, TheGuideOpensOrTheFailureIsReported) {
   struct Case {
-    int answer;
-    std::vector<std::string> opened;
+    int shellResult;
+    int answer;  // to the question, when one is asked
+    bool opened;
+    std::vector<std::string> messages, shellOpened;
   };
   const Case cases[] = {
-      {kIdYes, {kGuide, "https://get.adobe.com/reader/"}},
-      {kIdNo, {kGuide}},
+      {42, 0, true, {}, {kGuide}},
+      {2, 0, false, {"ShellExecute failed: 2"}, {kGuide}},
+      {31, kIdYes, false, {kNoViewer}, {kGuide, "https://get.adobe.com/reader/"}},
+      {31, kIdNo, false, {kNoViewer}, {kGuide}},
   };
   for (const Case& c : cases) {
-    HeadlessPlatform local;
-    ScopedPlatform use(local);
-    local.SetShellResult(31);
-    local.Answers().QueueAnswer(c.answer);
-    EXPECT_FALSE(OpenUsersGuide());
-    EXPECT_EQ(local.Messages(), std::vector<std::string>{kNoViewerQuestion});
-    EXPECT_EQ(local.ShellOpened(), c.opened);
-    EXPECT_EQ(local.TakeFailure(), std::nullopt);
+    HeadlessPlatform platform;
+    ScopedPlatform use(platform);
+    App_State().programFolder = "/opt/herdwright/";
+    platform.SetShellResult(c.shellResult);
+    if (c.answer != 0) platform.Answers().QueueAnswer(c.answer);
+    EXPECT_EQ(OpenUsersGuide(), c.opened) << c.shellResult;
+    EXPECT_EQ(platform.Messages(), c.messages) << c.shellResult;
+    EXPECT_EQ(platform.ShellOpened(), c.shellOpened) << c.shellResult;
+    EXPECT_EQ(platform.TakeFailure(), std::nullopt);
   }
-}
-
-TEST_F(ShellOpenTest, GuideOpensOrTheFailureIsReported) {
-  platform.SetShellResult(42);
-  EXPECT_TRUE(OpenUsersGuide());
-  EXPECT_EQ(platform.ShellOpened(), std::vector<std::string>{kGuide});
-  platform.SetShellResult(2);
-  EXPECT_FALSE(OpenUsersGuide());
-  EXPECT_EQ(platform.Messages(), std::vector<std::string>{"ShellExecute failed: 2"});
 }
 
 TEST_F(ShellOpenTest, GuideExistsOnlyBesideTheProgram) {
@@ -71,6 +57,8 @@ TEST_F(ShellOpenTest, GuideExistsOnlyBesideTheProgram) {
 }
 
 TEST_F(ShellOpenTest, WebAddressesGetASchemeWhenTheyHaveNone) {
+  HeadlessPlatform platform;
+  ScopedPlatform use(platform);
   OpenWebPage("extension.corvale.example/herdwright");
   OpenWebPage("https://extension.corvale.example/herdwright");
   EXPECT_EQ(platform.ShellOpened(),

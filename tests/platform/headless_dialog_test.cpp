@@ -39,6 +39,9 @@ TEST_F(HeadlessDialogTest, ControlsStartAsTheTemplateDescribesThemInPixels) {
   EXPECT_FALSE(dialog->IsItemEnabled(kDisabledButton));
   EXPECT_EQ(dialog->GetItemText(kLabel), "Name");
   EXPECT_EQ(dialog->GetItemText(999), "");
+  dialog->SetMinimumSize(500, 440);
+  dialog->ResizeClient(300, 900);
+  EXPECT_EQ(log.Take(), std::vector<std::string>{"size 500 900"});
 }
 
 TEST_F(HeadlessDialogTest, AGridControlHasAnEngineThatFollowsItsSizeAndText) {
@@ -54,16 +57,12 @@ TEST_F(HeadlessDialogTest, AGridControlHasAnEngineThatFollowsItsSizeAndText) {
   EXPECT_EQ(grid->State().title, "Budget");
 }
 
-TEST_F(HeadlessDialogTest, ProgramTextsIgnoreTheLimitAndAreNotUserChanges) {
+TEST_F(HeadlessDialogTest, ProgramTextsIgnoreTheLimitAndFollowListSelections) {
   dialog->SetItemLimit(kEdit, 3);
   dialog->SetItemModified(kEdit, true);
   dialog->SetItemText(kEdit, "abcdef");
   EXPECT_EQ(dialog->GetItemText(kEdit), "abcdef");
   EXPECT_FALSE(dialog->GetItemModified(kEdit));
-  EXPECT_TRUE(log.events.empty());  // and the procedure hears nothing
-}
-
-TEST_F(HeadlessDialogTest, ComboAndDropListTextsFollowTheirSelection) {
   dialog->AddItemString(kCombo, "Cow");
   dialog->AddItemString(kCombo, "Ewe");
   dialog->SetItemSelection(kCombo, 1);
@@ -78,6 +77,7 @@ TEST_F(HeadlessDialogTest, ComboAndDropListTextsFollowTheirSelection) {
   EXPECT_EQ(dialog->GetItemText(kDropList), "");
   dialog->SetItemSelection(kDropList, 0);
   EXPECT_EQ(dialog->GetItemText(kDropList), "Head");
+  EXPECT_TRUE(log.events.empty());  // and the procedure hears nothing
 }
 
 TEST_F(HeadlessDialogTest, TabStripKeepsTheSelectedTabWhenTabsAreInserted) {
@@ -137,12 +137,6 @@ TEST_F(HeadlessDialogTest, GridFocusFollowsTheDialogFocusAndNotifiesTheProcedure
   grid.FocusOut();
   dialog->FocusGrid(kGrid);
   EXPECT_TRUE(grid.State().hasFocus);
-}
-
-TEST_F(HeadlessDialogTest, UserResizeKeepsTheMinimumSize) {
-  dialog->SetMinimumSize(500, 440);
-  dialog->ResizeClient(300, 900);
-  EXPECT_EQ(log.Take(), std::vector<std::string>{"size 500 900"});
 }
 
 }  // namespace

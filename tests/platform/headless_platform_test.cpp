@@ -40,60 +40,12 @@ TEST(HeadlessQuestions, TakeQueuedAnswersThatFitTheirButtons) {
   }
 }
 
-TEST(HeadlessFileDialogs, TakeQueuedPathsOrCancelAndFailWithoutOne) {
-  HeadlessPlatform platform;
-  platform.Answers().QueueFile({false, "/farm/a.vqn"});
-  platform.Answers().QueueFile({true, {}});
-  std::string path = "unchanged";
-  EXPECT_TRUE(platform.ChooseOpenFile(nullptr, {}, &path));
-  EXPECT_EQ(path, "/farm/a.vqn");
-  EXPECT_FALSE(platform.ChooseSaveFile(nullptr, {}, &path));
-  EXPECT_FALSE(platform.TakeFailure());
-  EXPECT_FALSE(platform.ChooseSaveFile(nullptr, {}, &path));
-  EXPECT_EQ(platform.TakeFailure().value_or(""), "unanswered file dialog");
-  EXPECT_EQ(path, "/farm/a.vqn");
-}
-
 TEST(HeadlessModal, WithoutAPumpTheDialogIsCancelled) {
   HeadlessPlatform platform;
   EventLog log;
   EXPECT_EQ(platform.RunModal(TestTemplate(), log.Proc(), nullptr, 42), kIdCancel);
   EXPECT_EQ(log.Take(), (std::vector<std::string>{"init 42", "size 700 600", "destroy"}));
   EXPECT_EQ(platform.ActiveWindow(), nullptr);
-}
-
-TEST(HeadlessModal, ThePumpActsOnTheTopDialogUntilItEnds) {
-  HeadlessPlatform platform;
-  std::vector<std::string> trace;
-  const DialogProc inner = [&](Dialog& dialog, const DialogEvent& event) {
-    if (event.kind == DialogEventKind::kCommand && event.id == kIdOk) dialog.EndDialog(7);
-    return 1;
-  };
-  const DialogProc outer = [&](Dialog& dialog, const DialogEvent& event) {
-    if (event.kind == DialogEventKind::kCommand && event.id == kOpenButton) {
-      trace.push_back("inner returned " +
-                      std::to_string(platform.RunModal(TestTemplate(), inner, &dialog, 0)));
-    }
-    if (event.kind == DialogEventKind::kCommand && event.id == kIdOk) dialog.EndDialog(kIdOk);
-    return 1;
-  };
-  // Each pump call is one user action on whichever dialog is on top.
-  std::vector<int> actions = {kOpenButton, kIdOk, kIdOk};
-  std::vector<HeadlessDialog*> actedOn;
-  platform.SetPump([&] {
-    if (actions.empty()) return false;
-    HeadlessDialog* top = platform.ActiveWindow();
-    actedOn.push_back(top);
-    const int id = actions.front();
-    actions.erase(actions.begin());
-    top->Send({DialogEventKind::kCommand, id, 0, 0, 0, 0});
-    return true;
-  });
-  EXPECT_EQ(platform.RunModal(TestTemplate(), outer, nullptr, 0), kIdOk);
-  EXPECT_EQ(trace, std::vector<std::string>{"inner returned 7"});
-  ASSERT_EQ(actedOn.size(), 3u);
-  EXPECT_EQ(actedOn[0], actedOn[2]);
-  EXPECT_NE(actedOn[0], actedOn[1]);
 }
 
 TEST(HeadlessModal, ADialogEndedDuringInitIsNeitherPumpedNorKept) {

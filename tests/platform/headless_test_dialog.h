@@ -12,23 +12,11 @@
 namespace headless_test {
 
 enum : int {
-  kLabel = 10,
-  kEdit = 11,
-  kCombo = 12,
-  kCheck = 13,
-  kRadioA = 14,
-  kRadioB = 15,
-  kOpenButton = 16,
-  kHiddenButton = 17,
-  kDisabledButton = 18,
-  kDropList = 19,
-  kTabs = 20,
+  kLabel = 10, kEdit, kCombo, kCheck, kRadioA, kRadioB, kOpenButton, kHiddenButton,
+  kDisabledButton, kDropList, kTabs,
   kGrid = 30,
-  kRich = 40,
-  kSpin = 41,
-  kReadOnly = 42,
-  kMenuNew = 100,
-  kMenuExit = 101,
+  kRich = 40, kSpin, kReadOnly,
+  kMenuNew = 100, kMenuExit,
   kMenuHidden = kHiddenButton,  // a menu command sharing a hidden button's number
 };
 

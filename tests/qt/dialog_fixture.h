@@ -13,24 +13,8 @@
 #include "qt_test_support.h"
 
 enum TestControl : int {
-  kTabs = 100,
-  kLabel = 101,
-  kEdit = 102,
-  kMemo = 103,
-  kOkButton = 104,
-  kOtherButton = 105,
-  kCheck = 106,
-  kRadioA = 107,
-  kRadioB = 108,
-  kRadioC = 109,
-  kCombo = 110,
-  kDrop = 111,
-  kList = 112,
-  kRich = 113,
-  kNumber = 114,
-  kSpin = 115,
-  kGroup = 116,
-  kGrid = 117,
+  kTabs = 100, kLabel, kEdit, kMemo, kOkButton, kOtherButton, kCheck, kRadioA, kRadioB, kRadioC,
+  kCombo, kDrop, kList, kRich, kNumber, kSpin, kGroup, kGrid,
 };
 
 inline constexpr int kTestCommand = 900;

@@ -1,0 +1,56 @@
+#pragma once
+// Synthetic worksheets for the benchmarks: budgets of quantity lines with a
+// heading every 25 lines and an operating interest row.
+
+#include <filesystem>
+#include <string>
+
+#include "document/tag_buffer.h"
+#include "document/worksheet.h"
+#include "platform/headless_platform.h"
+
+inline void FillSyntheticBudget(CCropBudget& budget, int lines) {
+  budget.publicationId = "B-1";
+  budget.title = "Cow-calf, spring calving";
+  budget.numUnits = 120;
+  budget.herdUnitName = "Cow";
+  budget.interestRate = 8;
+  budget.interestTerm = 6;
+  for (int i = 0; i < lines; ++i) {
+    CBudgetLine& line = budget.AppendLine(i % 3);
+    if (i % 25 == 0) {
+      line.label = "Heading " + std::to_string(i);
+      line.kind = kKindHeading;
+      continue;
+    }
+    line.label = "Item number " + std::to_string(i);
+    line.units = "cwt";
+    line.kind = kKindQuantity;
+    line.value = 12.5 + i;
+    line.quantity = 40 + i % 7;
+    if (i % 3 == 0) line.weight = 5.5;
+  }
+  budget.UpdateOperatingInterest(true);
+}
+
+// Budgets of 300 lines until the file reaches targetBytes; or one budget of
+// `lines` lines when targetBytes is 0. Saved on the headless platform, whose
+// save errors go to standard error rather than to a message box.
+inline std::string SaveSyntheticWorksheet(const char* name, std::size_t targetBytes,
+                                          int lines = 300) {
+  HeadlessPlatform platform(/*echoToStderr=*/true);
+  ScopedPlatform installed(platform);
+  CBudgetWorksheet worksheet;
+  worksheet.name = "Willow Creek Ranch";
+  for (int i = 0;; ++i) {
+    FillSyntheticBudget(*worksheet.GetBudget(i, true), lines);
+    if (targetBytes == 0) break;
+    if (i % 10 != 9) continue;
+    CTagBuffer buffer;
+    worksheet.WriteTags(buffer);
+    if (buffer.GetLength() >= targetBytes) break;
+  }
+  const std::string file = (std::filesystem::temp_directory_path() / name).string();
+  worksheet.Save(file);
+  return file;
+}
