@@ -66,22 +66,6 @@ TEST_F(QtPlatformTest, MessageBoxesAnswerWithTheSystemsNumbers) {
   EXPECT_EQ(answerer.Texts(), (std::vector<std::string>{"Saved.", "Sure?", "Sure?", "Sure?"}));
 }
 
-TEST_F(QtPlatformTest, SaveDialogAddsTheExtensionAndCancelLeavesThePath) {
-  QTemporaryDir folder;
-  ASSERT_TRUE(folder.isValid());
-  ActOnNextModal<QFileDialog>([&folder](QFileDialog* dialog) {
-    dialog->setDirectory(folder.path());
-    dialog->selectFile(QStringLiteral("ranch"));
-    static_cast<QDialog*>(dialog)->accept();  // as the Save button does
-  });
-  std::string path;
-  ASSERT_TRUE(platform_.ChooseSaveFile(nullptr, FileDialogOptions{}, &path));
-  EXPECT_EQ(path, QDir(folder.path()).filePath("ranch.vqn").toStdString());
-  ActOnNextModal<QFileDialog>([](QFileDialog* dialog) { dialog->reject(); });
-  EXPECT_FALSE(platform_.ChooseOpenFile(nullptr, FileDialogOptions{}, &path));
-  EXPECT_EQ(path, QDir(folder.path()).filePath("ranch.vqn").toStdString());
-}
-
 TEST_F(QtPlatformTest, ShellAndDesktop) {
   EXPECT_EQ(platform_.ShellOpen("/no/such/folder/guide.pdf"), 2);
   EXPECT_FALSE(platform_.ProgramPath().empty());

@@ -49,8 +49,14 @@ void ActOnNextModal(Act act) {
   auto* timer = new QTimer;
   timer->setInterval(10);
   QObject::connect(timer, &QTimer::timeout, [timer, act] {
-    auto* modal = qobject_cast<Modal*>(QApplication::activeModalWidget());
-    if (modal == nullptr || !modal->isVisible()) return;
+    // Not only the active modal widget: a box an earlier test left behind may
+    // still hold that place.
+    Modal* modal = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      auto* candidate = qobject_cast<Modal*>(widget);
+      if (candidate != nullptr && candidate->isVisible()) modal = candidate;
+    }
+    if (modal == nullptr) return;
     timer->stop();
     timer->deleteLater();
     act(modal);
