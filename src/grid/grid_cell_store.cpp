@@ -104,3 +104,9 @@ void GridCellStore::ForEachInRow(int row, int firstCol, int lastCol,
     visit(static_cast<int>(it->first & 0x1FF), it->second);
   }
 }
+
+void GridCellStore::RemoveRowsAfter(int row) {
+  if (row < 0) row = 0;
+  if (row >= kGridMaxRows) return;
+  cells_.erase(cells_.lower_bound(Key(row + 1, 0)), cells_.end());
+}

@@ -27,6 +27,8 @@ class GridCellStore {
   StoredCell* Find(int row, int col);
   void Store(int row, int col, char protection, std::string_view text);
   bool Remove(int row, int col);
+  // Drops every cell below that row.
+  void RemoveRowsAfter(int row);
   void Clear() { cells_.clear(); }
   bool Empty() const { return cells_.empty(); }
   std::size_t Size() const { return cells_.size(); }

@@ -103,6 +103,9 @@ void GridEngine::ReapplyLastSize() {
 void GridEngine::SetDimensions(std::intptr_t rows, std::intptr_t cols) {
   state_.rows = Clamp(rows, 0, kGridMaxRows);
   state_.cols = Clamp(cols, 1, kGridMaxCols);
+  // Rows cut off are gone: a grid refilled with fewer rows (another budget, a
+  // deleted line) must not keep the old rows' cells out of sight.
+  cells_.RemoveRowsAfter(state_.rows);
   state_.cursorRow = Clamp(state_.cursorRow, 1, std::max(state_.rows, 1));
   state_.cursorCol = Clamp(state_.cursorCol, 1, state_.cols);
   RefreshCursorProtection();

@@ -151,6 +151,15 @@ TEST_F(GridCells, AutoRowGrowsTheGridAndClearStartsRowsOverKeepingColumns) {
   EXPECT_EQ(Send(GM_GETROWS), 3);
 }
 
+TEST_F(GridCells, FewerRowsDropTheCellsBelowThemButNeverTheHeadings) {
+  for (int row = 0; row <= 30; ++row) Set(row, 1, "x");
+  Send(GM_SETDIMENSIONS, 12, 7);
+  EXPECT_EQ(grid.Cells().LastRow(), 12);
+  EXPECT_EQ(GetGridCellText(grid, 13, 1), "");
+  Send(GM_SETDIMENSIONS, 0, 7);
+  EXPECT_EQ(grid.Cells().Size(), 1u) << "row 0 holds the column titles";
+}
+
 TEST_F(GridCells, FindsTheSameCellsWithElevenOrTwelveStored) {
   for (int count : {11, 12}) {
     Send(GM_CLEAR);
