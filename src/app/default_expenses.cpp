@@ -1,3 +1,8 @@
 #include "app/default_expenses.h"
 
-void App_SetDefaultExpenses(CBudgetWorksheet&) {}
+#include "document/worksheet.h"
+
+void App_SetDefaultExpenses(CBudgetWorksheet& document) {
+  if (document.HasExpenseItems()) return;
+  document.SetDefaultExpenses();
+}

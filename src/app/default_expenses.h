@@ -3,6 +3,6 @@
 
 class CBudgetWorksheet;
 
-// TODO: CBudgetWorksheet::SetDefaultExpenses once the whole-farm lists have it;
-// New and start-up call this where the lists are to be made.
+// Builds the default lists unless the document already has expense lists, so a
+// document opened with its own lists keeps them without a message.
 void App_SetDefaultExpenses(CBudgetWorksheet& document);

@@ -58,6 +58,14 @@ class CBudgetWorksheet {
   // this cleared document; false when it holds no worksheet element.
   bool ReadTags(std::string_view fileText);
 
+  // Whole-farm lists (src/farm). Returns 1, or 0 with a message when a list
+  // already exists.
+  int SetDefaultExpenses();
+  bool HasExpenseItems() const { return lists.HasExpenseLists(); }
+  void SetCalculatedExpenseValues();
+  void SetCalculatedVeterinaryValues();
+  double GetVeterinaryTotal(int position) const;
+
   // The "Copy Current Tab to Clipboard" command; tab 0 is the summary.
   bool CopyTabToClipboard(PlatformWindow* owner, int tab);
 };

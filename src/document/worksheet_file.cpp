@@ -34,7 +34,7 @@ void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
   AppendTextElement(buffer, "", "ADDRESS", address);
   for (const CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
     budget->WriteTags(buffer, kBudgetElement);
-  lists.WriteTags(buffer);
+  lists.WriteTags(buffer, CountBudgets());
   AppendCloseTag(buffer, kRoot);
 }
 

@@ -3,17 +3,32 @@
 // in the file, its part in clearing, and its slots when a budget is deleted.
 
 #include <cstddef>
+#include <memory>
 #include <string_view>
+
+#include "farm/expense_line.h"
+#include "farm/veterinary_cost.h"
 
 class CTagBuffer;
 
 class WholeFarmLists {
  public:
+  std::unique_ptr<CExpenseLne> pOperatingExpenses;
+  std::unique_ptr<CExpenseLne> pOwnershipExpenses;
+  std::unique_ptr<CVeterinaryCost> pVeterinaryCosts;
+
+  WholeFarmLists() = default;
+  ~WholeFarmLists();
+  WholeFarmLists(const WholeFarmLists&) = delete;
+  WholeFarmLists& operator=(const WholeFarmLists&) = delete;
+
   void Clear();
+  bool HasExpenseLists() const { return pOperatingExpenses || pOwnershipExpenses; }
   // Bytes the save should reserve for the lists' records.
   std::size_t EstimatedFileBytes() const;
-  // The lists' elements, kind by kind, in the document's order.
-  void WriteTags(CTagBuffer& buffer) const;
+  // The lists' elements, kind by kind, in the document's order; a record writes
+  // one slot per budget, at most MAX_ALLOCATIONS.
+  void WriteTags(CTagBuffer& buffer, int budgetCount) const;
   // Every kind is searched from the start of the document's content.
   void ReadTags(std::string_view text, std::size_t start, std::size_t end);
   // Slots k+1.. of every record move down one place.

@@ -1,0 +1,172 @@
+#include "farm/veterinary_cost.h"
+
+#include "document/clipboard_transfer.h"
+#include "document/number_parse.h"
+#include "document/tag_buffer.h"
+#include "document/tag_reader.h"
+#include "document/tag_writer.h"
+#include "farm/expense_line.h"
+#include "model/grid_cells.h"
+#include "model/line_chain.h"
+#include "model/money.h"
+#include "platform/app_message.h"
+
+CVeterinaryCost::CVeterinaryCost() { allocation.fill(-1); }
+
+CVeterinaryCost::~CVeterinaryCost() { DestroyChain(next); }
+
+bool CVeterinaryCost::SetValue(int column, std::string_view text, std::string* message) {
+  if (column == 1) {
+    label = std::string(text.substr(0, kVeterinaryLabelChars));
+  } else if (column == 2) {
+    units = std::string(text.substr(0, kVeterinaryUnitsChars));
+  } else if (column == 3) {
+    cost = ParseReal(text, "Cost", message);
+  } else if (column >= 4 && column < 4 + MAX_ALLOCATIONS) {
+    allocation[static_cast<std::size_t>(column - 4)] =
+        ParseReal(text, "# Treatments or Units", message);
+  } else {
+    App_MessageBoxF("Invalid nCol in CVeterinaryCost::SetValue %d", column);
+    return false;
+  }
+  return true;
+}
+
+double CVeterinaryCost::GetBudgetCost(int k) const {
+  if (k < 0 || k >= MAX_ALLOCATIONS) return -1;
+  const double count = allocation[static_cast<std::size_t>(k)];
+  if (cost >= 0 && count >= 0) return cost * count;
+  return -1;
+}
+
+double CVeterinaryCost::GetHeadingValue(int k) const {
+  if (!heading || k < 0 || k >= MAX_ALLOCATIONS) return -1;
+  double sum = 0;
+  int items = 0;
+  for (const CVeterinaryCost* line = next.get(); line && !line->heading;
+       line = line->next.get()) {
+    ++items;
+    const double amount = line->GetBudgetCost(k);
+    if (amount > 0) sum += amount;
+  }
+  return items > 0 ? sum : -1;
+}
+
+double VeterinaryTotal(const CVeterinaryCost* list, int k) {
+  double sum = 0;
+  for (; list; list = list->next.get()) {
+    if (list->heading) continue;
+    const double amount = list->GetBudgetCost(k);
+    if (amount > 0) sum += amount;
+  }
+  return sum;
+}
+
+void CVeterinaryCost::FillGridRow(GridEngine& grid, int row, int budgetCount) const {
+  const int n = budgetCount < 0 ? 0 : budgetCount;
+  const auto money = [](double value, bool positive) {
+    return (positive ? value > 0 : value >= 0) ? FormatMoney(value) : std::string();
+  };
+  if (heading) {
+    PutGridCell(grid, row, 0, "*", true);
+    PutGridCell(grid, row, 1, label, false);
+    for (int col = 2; col < n + 4; ++col) PutGridCell(grid, row, col, "", true);
+    for (int k = 0; k < n; ++k) {
+      PutGridCell(grid, row, 4 + n + k, money(GetHeadingValue(k), true), true);
+    }
+    return;
+  }
+  PutGridCell(grid, row, 0, "", false);
+  PutGridCell(grid, row, 1, label, false);
+  PutGridCell(grid, row, 2, units, false);
+  PutGridCell(grid, row, 3, money(cost, false), false);
+  for (int k = 0; k < n; ++k) {
+    const bool hasSlot = k < MAX_ALLOCATIONS;
+    const double count = hasSlot ? allocation[static_cast<std::size_t>(k)] : -1;
+    PutGridCell(grid, row, 4 + k, count >= 0 ? FormatPlain(count) : std::string(), !hasSlot);
+    PutGridCell(grid, row, 4 + n + k, money(GetBudgetCost(k), false), true);
+  }
+}
+
+void CVeterinaryCost::GetRowText(std::string& text, int budgetCount) const {
+  text += label;
+  if (heading) {
+    text += "\t\t\t";
+    for (int k = 0; k < budgetCount; ++k) text += '\t';
+    for (int k = 0; k < budgetCount; ++k) {
+      const double value = GetHeadingValue(k);
+      if (value > 0) text += FormatMoney(value);
+      text += '\t';
+    }
+    text += "\t\n";
+    return;
+  }
+  text += '\t';
+  text += units;
+  text += '\t';
+  if (cost >= 0) text += FormatMoney(cost);
+  for (int k = 0; k < budgetCount; ++k) {
+    text += '\t';
+    if (k < MAX_ALLOCATIONS && allocation[static_cast<std::size_t>(k)] >= 0) {
+      text += FormatPlain(allocation[static_cast<std::size_t>(k)]);
+    }
+  }
+  for (int k = 0; k < budgetCount; ++k) {
+    text += '\t';
+    const double amount = GetBudgetCost(k);
+    if (amount >= 0) text += FormatMoney(amount);
+  }
+  text += "\r\n";
+}
+
+void CVeterinaryCost::WriteTags(CTagBuffer& buffer, std::string_view element,
+                                int budgetCount) const {
+  AppendOpenTag(buffer, element);
+  if (heading) {
+    AppendTextElement(buffer, "\t", "HEADING", label);
+  } else {
+    AppendTextElement(buffer, "\t", "LABEL", label);
+    AppendTextElement(buffer, "\t", "UNITS", units);
+    AppendRealElement(buffer, "\t", "COST", cost, 4);
+    for (int k = 0; k < SlotsInUse(budgetCount); ++k) {
+      AppendRealElement(buffer, "\t\t", "ALLOCATION", allocation[static_cast<std::size_t>(k)], 2);
+    }
+  }
+  AppendCloseTag(buffer, element);
+}
+
+void CVeterinaryCost::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
+  const TagIndex index(text, start, end);
+  CTagElement found;
+  if (index.FindElement("HEADING", &found)) {
+    heading = 1;
+    index.ReadText("HEADING", &label, kVeterinaryLabelChars);
+    return;
+  }
+  index.ReadText("LABEL", &label, kVeterinaryLabelChars);
+  index.ReadText("UNITS", &units, kVeterinaryUnitsChars);
+  index.ReadReal("COST", &cost);
+  ReadAllocationSlots(allocation, text, start, end);
+}
+
+bool CVeterinaryCost::CopyToClipboard(PlatformWindow* window, int budgetCount) const {
+  CTagBuffer element;
+  element.Reserve(kVeterinaryClipboardBytes);
+  WriteTags(element, "VETERINARYCOST", budgetCount);
+  std::string row;
+  GetRowText(row, budgetCount);
+  if (element.View().size() > kVeterinaryClipboardBytes || row.size() >= kVeterinaryClipboardBytes) {
+    return false;
+  }
+  return CopyRecordToClipboard(window, element.View(), row, kFormatVeterinary);
+}
+
+bool CVeterinaryCost::PasteFromClipboard(PlatformWindow* window) {
+  std::string data;
+  std::size_t size = 0;
+  if (!FetchClipboardData(window, &data, kVeterinaryClipboardBytes, &size, kFormatVeterinary)) {
+    return false;
+  }
+  ReadTags(data, 0, data.size());
+  return true;
+}

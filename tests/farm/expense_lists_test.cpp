@@ -1,0 +1,336 @@
+// The general farm expense lists: lines, defaults, the document file, budgets.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "document/clipboard_transfer.h"
+#include "document/tag_buffer.h"
+#include "app/default_expenses.h"
+#include "document/worksheet.h"
+#include "farm/expense_line.h"
+#include "platform/headless_platform.h"
+
+namespace {
+
+std::string Tags(const CBudgetWorksheet& worksheet) {
+  CTagBuffer buffer;
+  worksheet.WriteTags(buffer);
+  return std::string(buffer.View());
+}
+
+std::string Labels(const CExpenseLne* line) {
+  std::string labels;
+  for (; line; line = line->next.get()) labels += (line->heading ? "H:" : "") + line->label + ";";
+  return labels;
+}
+
+CExpenseLne& Append(std::unique_ptr<CExpenseLne>& head, std::string_view label, bool heading,
+                    double total = -1) {
+  std::unique_ptr<CExpenseLne>* tail = &head;
+  while (*tail) tail = &(*tail)->next;
+  *tail = std::make_unique<CExpenseLne>();
+  (*tail)->label = std::string(label);
+  (*tail)->heading = heading ? 1 : 0;
+  (*tail)->total = total;
+  return **tail;
+}
+
+std::string SectionValues(const CCropBudget& budget, int section) {
+  std::string text;
+  for (const CBudgetLine* line = budget.sections[section].get(); line; line = line->next.get()) {
+    text += line->label + "=" + std::to_string(line->value).substr(0, 6) + ";";
+  }
+  return text;
+}
+
+class ExpenseLists : public ::testing::Test {
+ protected:
+  HeadlessPlatform platform;
+  ScopedPlatform installed{platform};
+  CBudgetWorksheet worksheet;
+};
+
+TEST_F(ExpenseLists, DefaultsAreBuiltOnceThenRefused) {
+  EXPECT_EQ(worksheet.SetDefaultExpenses(), 1);
+  EXPECT_EQ(Labels(worksheet.lists.pOperatingExpenses.get()),
+            "H:Repairs;Enter repair items here;H:Fuel;Enter fuel items here;H:Labor;"
+            "Enter labor items here;");
+  EXPECT_EQ(Labels(worksheet.lists.pOwnershipExpenses.get()),
+            "H:Management Fee;Enter management fee here;H:Farm Overhead Expenses;Accounting fees;"
+            "Legal fees;Tax preparation fees;Office expenses;Shop/office utilities;Phone/Internet;"
+            "Dues;Liability Insurance;Casualty insurance;");
+  const CExpenseLne& item = *worksheet.lists.pOperatingExpenses->next;
+  EXPECT_EQ(item.total, -1);
+  for (double slot : item.allocation) EXPECT_EQ(slot, -1);
+  EXPECT_TRUE(platform.TakeMessages().empty());
+
+  const std::string before = Labels(worksheet.lists.pOperatingExpenses.get());
+  EXPECT_EQ(worksheet.SetDefaultExpenses(), 0);
+  EXPECT_EQ(platform.TakeMessages(),
+            std::vector<std::string>{"Called CBudgetWorksheet::SetDefaultExpenses with non-NULL "
+                                     "pOperatingExpenses or pOwnershipExpenses."});
+  EXPECT_EQ(Labels(worksheet.lists.pOperatingExpenses.get()), before);
+}
+
+TEST_F(ExpenseLists, StartUpKeepsTheListsOfAnOpenedDocumentSilently) {
+  Append(worksheet.lists.pOwnershipExpenses, "Own", true);
+  App_SetDefaultExpenses(worksheet);
+  EXPECT_TRUE(platform.TakeMessages().empty());
+  EXPECT_FALSE(worksheet.lists.pOperatingExpenses);
+  EXPECT_EQ(Labels(worksheet.lists.pOwnershipExpenses.get()), "H:Own;");
+  worksheet.Clear();
+  App_SetDefaultExpenses(worksheet);
+  EXPECT_TRUE(worksheet.HasExpenseItems());
+  EXPECT_EQ(worksheet.lists.pOperatingExpenses->label, "Repairs");
+}
+
+TEST_F(ExpenseLists, SetValueStoresOneFieldOrReportsTheColumn) {
+  struct Case {
+    int column;
+    std::string text;
+    double total;
+    double slot0;
+    double slot19;
+  };
+  const std::vector<Case> cases = {
+      {2, "$1,250.50", 1250.5, -1, -1}, {2, "n/a", -1, -1, -1}, {3, "-5", -1, -5, -1},
+      {3, "12.5%", -1, 12.5, -1},       {22, "7", -1, -1, 7},
+  };
+  for (const Case& c : cases) {
+    CExpenseLne line;
+    std::string message;
+    EXPECT_TRUE(line.SetValue(c.column, c.text, &message));
+    EXPECT_EQ(line.total, c.total) << c.text;
+    EXPECT_EQ(line.allocation[0], c.slot0) << c.text;
+    EXPECT_EQ(line.allocation[19], c.slot19) << c.text;
+  }
+  CExpenseLne line;
+  std::string message;
+  EXPECT_TRUE(line.SetValue(1, std::string(40, 'x'), &message));
+  EXPECT_EQ(line.label, std::string(32, 'x'));
+  for (int column : {0, 23, -1}) {
+    EXPECT_FALSE(line.SetValue(column, "5", &message));
+    EXPECT_EQ(platform.TakeMessages(),
+              std::vector<std::string>{"Invalid nCol in CExpenseLne::SetValue " +
+                                       std::to_string(column)});
+  }
+  EXPECT_EQ(line.total, -1);
+}
+
+TEST_F(ExpenseLists, HeadingValueSumsItsGroupOnly) {
+  std::unique_ptr<CExpenseLne> list;
+  CExpenseLne& repairs = Append(list, "Repairs", true);
+  CExpenseLne& a = Append(list, "a", false, 1000);
+  a.allocation[0] = 50;
+  a.allocation[1] = 25;
+  CExpenseLne& b = Append(list, "b", false, -1);
+  b.allocation[0] = 50;
+  CExpenseLne& c = Append(list, "c", false, 200);
+  c.allocation[1] = -5;
+  c.allocation[19] = 10;
+  CExpenseLne& empty = Append(list, "", true);
+  CExpenseLne& fuel = Append(list, "Fuel", true);
+  CExpenseLne& zero = Append(list, "z", false, 0);
+  zero.allocation[0] = 50;
+  Append(list, "Other", true);
+
+  const std::vector<std::tuple<const CExpenseLne*, int, double>> cases = {
+      {&repairs, -1, 1200}, {&repairs, 0, 500}, {&repairs, 1, 250}, {&repairs, 19, 20},
+      {&repairs, 20, -1},   {&repairs, 25, -1}, {&a, 0, -1},        {&empty, 0, -1},
+      {&fuel, 0, 0},        {&fuel, -1, 0},
+  };
+  for (const auto& [line, k, expected] : cases) {
+    EXPECT_DOUBLE_EQ(line->GetHeadingValue(k), expected) << line->label << " " << k;
+  }
+  EXPECT_DOUBLE_EQ(a.GetTotalDistribution(2), 75);
+  EXPECT_DOUBLE_EQ(c.GetTotalDistribution(2), 0);
+  EXPECT_DOUBLE_EQ(c.GetTotalDistribution(25), 10);
+
+  std::string text;
+  a.GetRowText(text, 3);
+  EXPECT_EQ(text, "a\t$ 1000.00\t50.00 %\t25.00 %\t");
+  text.clear();
+  repairs.GetRowText(text, 2);
+  EXPECT_EQ(text, "Repairs\t$ 1200.00\t$ 500.00\t$ 250.00");
+}
+
+TEST_F(ExpenseLists, DocumentRoundTripIsByteExactAndInOrder) {
+  worksheet.GetBudget(2, true);
+  worksheet.SetDefaultExpenses();
+  CExpenseLne& item = *worksheet.lists.pOperatingExpenses->next;
+  item.total = 1234.5;
+  item.allocation = {10, 20, 30};
+  item.label = "Oil <5W>";
+  worksheet.lists.pOwnershipExpenses->label.clear();
+  worksheet.lists.pVeterinaryCosts = std::make_unique<CVeterinaryCost>();
+  worksheet.lists.pVeterinaryCosts->label = "Wormer";
+
+  const std::string saved = Tags(worksheet);
+  EXPECT_NE(saved.find("<OPERATINGEXPENSE>\r\n\t<LABEL>Oil &lt;5W></LABEL>\r\n\t<TOTAL>1234.5000"
+                       "</TOTAL>\r\n\t\t<ALLOCATION>10.00</ALLOCATION>\r\n\t\t<ALLOCATION>20.00"
+                       "</ALLOCATION>\r\n\t\t<ALLOCATION>30.00</ALLOCATION>\r\n"
+                       "</OPERATINGEXPENSE>\r\n"),
+            std::string::npos);
+  EXPECT_NE(saved.find("<OWNERSHIPEXPENSE>\r\n\t<HEADING></HEADING>\r\n</OWNERSHIPEXPENSE>"),
+            std::string::npos);
+  EXPECT_LT(saved.rfind("</LIVESTOCKBUDGET>"), saved.find("<OPERATINGEXPENSE>"));
+  EXPECT_LT(saved.rfind("</OPERATINGEXPENSE>"), saved.find("<OWNERSHIPEXPENSE>"));
+  EXPECT_LT(saved.rfind("</OWNERSHIPEXPENSE>"), saved.find("<VETERINARYCOST>"));
+
+  CBudgetWorksheet reopened;
+  ASSERT_TRUE(reopened.ReadTags(saved));
+  EXPECT_EQ(Tags(reopened), saved);
+  EXPECT_EQ(reopened.lists.pOwnershipExpenses->heading, 1);
+  EXPECT_EQ(reopened.lists.pOperatingExpenses->next->label, "Oil <5W>");
+}
+
+TEST_F(ExpenseLists, DeletingABudgetShiftsTheSlotsOfEveryList) {
+  worksheet.GetBudget(2, true);
+  Append(worksheet.lists.pOperatingExpenses, "op", false, 100).allocation = {10, 20, 30};
+  Append(worksheet.lists.pOwnershipExpenses, "own", false, 100).allocation = {10, 20, 30};
+  worksheet.lists.pVeterinaryCosts = std::make_unique<CVeterinaryCost>();
+  worksheet.lists.pVeterinaryCosts->allocation = {10, 20, 30};
+  worksheet.lists.pVeterinaryCosts->allocation[19] = 5;
+  ASSERT_TRUE(worksheet.DeleteBudget(1));
+  for (const AllocationSlots* slots :
+       {&worksheet.lists.pOperatingExpenses->allocation,
+        &worksheet.lists.pOwnershipExpenses->allocation,
+        &worksheet.lists.pVeterinaryCosts->allocation}) {
+    EXPECT_EQ((*slots)[0], 10);
+    EXPECT_EQ((*slots)[1], 30);
+    EXPECT_EQ((*slots)[19], -1);
+  }
+}
+
+TEST_F(ExpenseLists, CalculatedValuesAreCreatedRefreshedAndRemoved) {
+  worksheet.GetBudget(1, true);
+  CCropBudget& first = *worksheet.GetBudget(0);
+  first.AppendLine(kSectionOperating).label = "FEED";
+  first.sections[kSectionOperating]->value = 5;
+  // An earlier calculated row merges whatever the case of its label.
+  first.sections[kSectionOperating]->source = kSourceExpense;
+  Append(worksheet.lists.pOperatingExpenses, "stray", false, 10).allocation[0] = 100;
+  Append(worksheet.lists.pOperatingExpenses, "Feed", true);
+  Append(worksheet.lists.pOperatingExpenses, "hay", false, 400).allocation = {50, 25};
+  Append(worksheet.lists.pOperatingExpenses, "", true);
+  Append(worksheet.lists.pOperatingExpenses, "salt", false, 100).allocation = {-1, 10};
+  Append(worksheet.lists.pOwnershipExpenses, "stray", false, 10);
+  Append(worksheet.lists.pOwnershipExpenses, "Fees", true);
+  Append(worksheet.lists.pOwnershipExpenses, "tax", false, 60).allocation = {100, 0};
+
+  worksheet.SetCalculatedExpenseValues();
+  EXPECT_EQ(platform.TakeMessages(),
+            std::vector<std::string>{"Values without a heading will not be copied over. \nRight "
+                                     "click on a value to add a heading."});
+  EXPECT_EQ(SectionValues(first, kSectionOperating), "Feed=200.00;");
+  EXPECT_EQ(SectionValues(*worksheet.GetBudget(1), kSectionOperating),
+            "Feed=100.00;Operating Expense 4=10.000;");
+  EXPECT_EQ(SectionValues(first, kSectionOwnership), "Fees=60.000;");
+  EXPECT_EQ(SectionValues(*worksheet.GetBudget(1), kSectionOwnership), "");
+
+  worksheet.lists.pOperatingExpenses->next->next->total = 0;
+  worksheet.lists.pOwnershipExpenses.reset();
+  worksheet.SetCalculatedExpenseValues();
+  EXPECT_EQ(SectionValues(first, kSectionOperating), "");
+  EXPECT_EQ(SectionValues(*worksheet.GetBudget(1), kSectionOperating),
+            "Operating Expense 4=10.000;");
+  EXPECT_EQ(SectionValues(first, kSectionOwnership), "");
+  EXPECT_EQ(platform.TakeMessages().size(), 1u);
+}
+
+TEST_F(ExpenseLists, OwnershipWarnsWhenOperatingDidNot) {
+  Append(worksheet.lists.pOperatingExpenses, "H", true);
+  Append(worksheet.lists.pOwnershipExpenses, "stray", false, 10);
+  worksheet.SetCalculatedExpenseValues();
+  EXPECT_EQ(platform.TakeMessages().size(), 1u);
+}
+
+TEST_F(ExpenseLists, MoreBudgetsThanSlotsKeepTheExtraBudgetsSafe) {
+  worksheet.GetBudget(20, true);
+  ASSERT_EQ(worksheet.CountBudgets(), 21);
+  worksheet.GetBudget(20)->AppendLine(kSectionOperating).label = "kept";
+  Append(worksheet.lists.pOperatingExpenses, "All", true);
+  CExpenseLne& item = Append(worksheet.lists.pOperatingExpenses, "x", false, 100);
+  item.allocation.fill(5);
+  worksheet.SetCalculatedExpenseValues();
+  EXPECT_EQ(SectionValues(*worksheet.GetBudget(19), kSectionOperating), "All=5.0000;");
+  EXPECT_EQ(SectionValues(*worksheet.GetBudget(20), kSectionOperating), "kept=-1.000;");
+
+  const std::string saved = Tags(worksheet);
+  std::size_t slots = 0;
+  for (std::size_t at = saved.find("<ALLOCATION>"); at != std::string::npos;
+       at = saved.find("<ALLOCATION>", at + 1))
+    ++slots;
+  EXPECT_EQ(slots, 20u);
+  std::string text;
+  item.GetRowText(text, 21);
+  // The 21st budget gets an empty field, not a slot of its own.
+  EXPECT_EQ(text.substr(text.size() - 8), "\t5.00 %\t");
+  EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 22);
+  EXPECT_TRUE(worksheet.DeleteBudget(20));
+  EXPECT_EQ(item.allocation[19], 5);
+}
+
+TEST_F(ExpenseLists, HostileElementsReadWithoutHarm) {
+  struct Case {
+    std::string content;
+    std::string label;
+    double total;
+    double slot19;
+  };
+  std::string many;
+  for (int i = 0; i < 25; ++i) many += "<ALLOCATION>" + std::to_string(i) + "</ALLOCATION>";
+  const std::vector<Case> cases = {
+      {"<LABEL>" + std::string(100, 'L') + "</LABEL><TOTAL>" + std::string(40, '9') + "</TOTAL>",
+       std::string(32, 'L'), -1, -1},
+      {"<TOTAL>1e400</TOTAL><ALLOCATION>99999999999999999999999999999999999999</ALLOCATION>", "",
+       -1, -1},
+      {many, "", -1, 19},
+      {"<ALLOCATION>5", "", -1, -1},
+      {"<TOTAL></TOTAL><LABEL>", "", -1, -1},
+  };
+  for (const Case& c : cases) {
+    CExpenseLne line;
+    line.ReadTags(c.content, 0, c.content.size());
+    EXPECT_EQ(line.label, c.label) << c.content;
+    EXPECT_EQ(line.allocation[19], c.slot19) << c.content;
+    EXPECT_TRUE(line.total == c.total || line.total > 1e30 || !(line.total == line.total))
+        << c.content;
+  }
+  // A long document list is freed without deep recursion.
+  std::string text = "<?xml version=\"1.0\" ?>\r\n<BUDGETWORKSHEET>\r\n";
+  for (int i = 0; i < 200000; ++i) text += "<VETERINARYCOST></VETERINARYCOST>";
+  text += "</BUDGETWORKSHEET>\r\n";
+  CBudgetWorksheet hostile;
+  EXPECT_TRUE(hostile.ReadTags(text));
+  hostile.Clear();
+  EXPECT_FALSE(hostile.lists.pVeterinaryCosts);
+}
+
+TEST_F(ExpenseLists, ClipboardCarriesALineAndRefusesOversizedPayloads) {
+  CExpenseLne line;
+  line.label = "Fuel";
+  line.total = 50;
+  line.allocation[0] = 40;
+  ASSERT_TRUE(line.CopyToClipboard(nullptr, 1));
+  CExpenseLne pasted;
+  ASSERT_TRUE(pasted.PasteFromClipboard(nullptr));
+  EXPECT_EQ(pasted.label, "Fuel");
+  EXPECT_EQ(pasted.total, 50);
+  EXPECT_EQ(pasted.allocation[0], 40);
+  EXPECT_EQ(pasted.allocation[1], -1);
+
+  MemoryClipboard& clipboard = platform.Memory();
+  clipboard.Open(nullptr);
+  clipboard.Empty();
+  clipboard.Put(std::string(kFormatExpense),
+                "<EXPENSELINE><LABEL>Big</LABEL>" + std::string(5000, ' ') + "</EXPENSELINE>");
+  clipboard.Close();
+  CExpenseLne refused;
+  EXPECT_FALSE(refused.PasteFromClipboard(nullptr));
+  EXPECT_EQ(refused.label, "");
+}
+
+}  // namespace
