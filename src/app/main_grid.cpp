@@ -6,6 +6,7 @@
 #include "app/app_ids.h"
 #include "app/app_state.h"
 #include "grid/grid_engine.h"
+#include "model/grid_cells.h"
 #include "platform/dialog.h"
 
 namespace {
@@ -28,17 +29,8 @@ GridTopLeft* MemoryOfTab(int tab) {
 GridEngine* MainGrid(Dialog& window) { return window.GetGrid(kIdcGrid); }
 
 void ConfigureMainGrid(GridEngine& grid, int charHeight) {
-  grid.SendMessage(GM_SETHEADINGFONT, reinterpret_cast<std::uintptr_t>(&App_GridHeadingFont()));
-  grid.SendMessage(GM_SETCOLSNUMBERED, 0);
+  SetUpWorksheetGrid(grid, App_GridHeadingFont(), 3 * charHeight + 5);
   grid.SendMessage(GM_SETROWSNUMBERED, 0);
-  grid.SendMessage(GM_SETCOLRESIZE, 1);
-  grid.SendMessage(GM_SETPROTECTDEFAULT, 0);
-  grid.SendMessage(GM_SETEDITABLE, 1);
-  grid.SendMessage(GM_SETROWHIGHLIGHT, 1);
-  grid.SendMessage(GM_EXTENDLASTCOLUMN, 0);
-  grid.SendMessage(GM_SETINTEGRALROWS, 0);
-  grid.SendMessage(GM_SETPROTECTCOLOR, GridRgb(229, 229, 229));
-  grid.SendMessage(GM_SETHEADERHEIGHT, static_cast<std::uintptr_t>(3 * charHeight + 5));
   for (std::size_t col = 0; col < kColumnWidths.size(); ++col) {
     grid.SendMessage(GM_SETCOLWIDTH, col, kColumnWidths[col]);
   }

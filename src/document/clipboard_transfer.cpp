@@ -1,5 +1,6 @@
 #include "document/clipboard_transfer.h"
 
+#include "platform/clipboard.h"
 #include "platform/platform.h"
 
 bool PutClipboardData(std::string_view bytes, std::string_view format) {
@@ -30,4 +31,21 @@ bool CopyRecordToClipboard(PlatformWindow* window, std::string_view element,
   const bool placed = clipboard.Put(format, element);
   clipboard.Close();
   return placed;
+}
+
+PasteKind OfferedPaste(std::string_view recordFormat) {
+  if (IsClipboardFormatOffered(nullptr, recordFormat)) return PasteKind::kRecord;
+  if (IsClipboardFormatOffered(nullptr, kClipboardTextFormat)) return PasteKind::kText;
+  return PasteKind::kNone;
+}
+
+std::string PastedCellText() {
+  constexpr std::size_t kCellBytes = 31;
+  std::string text;
+  std::size_t size = 0;
+  // Room for the terminating zero that plain text may carry.
+  if (!FetchClipboardData(nullptr, &text, kCellBytes + 1, &size, kClipboardTextFormat)) return {};
+  if (const std::size_t end = text.find('\0'); end != std::string::npos) text.resize(end);
+  if (text.size() > kCellBytes) return {};
+  return text;
 }

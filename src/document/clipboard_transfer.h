@@ -26,3 +26,11 @@ bool IsClipboardFormatOffered(PlatformWindow* window, std::string_view format);
 // close. The result is that of the last placement.
 bool CopyRecordToClipboard(PlatformWindow* window, std::string_view element,
                            std::string_view textRow, std::string_view format);
+
+// What a Paste command finds: a record of the grid's own format, else a text for
+// one cell.
+enum class PasteKind { kNone, kRecord, kText };
+PasteKind OfferedPaste(std::string_view recordFormat);
+// The clipboard's text for one cell; a text longer than a cell edit counts as
+// nothing rather than being cut.
+std::string PastedCellText();
