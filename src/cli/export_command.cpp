@@ -10,6 +10,7 @@
 #include "grid/headless_grid_host.h"
 #include "platform/headless_platform.h"
 #include "reports/cell_dump.h"
+#include "reports/whole_farm_text.h"
 
 namespace {
 
@@ -26,6 +27,25 @@ std::optional<ExportOptions::Format> ParseFormat(std::string_view text) {
   if (text == "cells") return ExportOptions::Format::kCells;
   if (text == "vqn") return ExportOptions::Format::kVqn;
   return std::nullopt;
+}
+
+std::optional<ExportOptions::View> ParseView(std::string_view text) {
+  if (text == "expenses") return ExportOptions::View::kExpenses;
+  if (text == "veterinary") return ExportOptions::View::kVeterinary;
+  return std::nullopt;
+}
+
+// The copy command whose clipboard text is the view's text.
+bool CopyView(CBudgetWorksheet& worksheet, const ExportOptions& options) {
+  switch (options.view) {
+    case ExportOptions::View::kExpenses:
+      return CopyExpensesToClipboard(worksheet, nullptr);
+    case ExportOptions::View::kVeterinary:
+      return CopyVeterinaryToClipboard(worksheet, nullptr);
+    case ExportOptions::View::kBudget:
+      break;
+  }
+  return worksheet.CopyTabToClipboard(nullptr, options.tab);
 }
 
 void Write(std::string_view bytes) { std::fwrite(bytes.data(), 1, bytes.size(), stdout); }
@@ -52,6 +72,10 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
       if (!format) return std::nullopt;
       options.format = *format;
       formatGiven = true;
+    } else if (arg == "--view" && hasValue) {
+      const auto view = ParseView(args[++i]);
+      if (!view) return std::nullopt;
+      options.view = *view;
     } else if (!arg.starts_with("--") && options.path.empty()) {
       options.path = arg;
     } else {
@@ -59,6 +83,11 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
     }
   }
   if (options.path.empty() || !formatGiven) return std::nullopt;
+  if (options.view != ExportOptions::View::kBudget) {
+    // Only a budget view belongs to a tab or shows as cells or a file.
+    if (options.format != ExportOptions::Format::kText || options.tab != -1) return std::nullopt;
+    return options;
+  }
   // The budget views need a budget tab; the summary tab is not exported here.
   if (options.format != ExportOptions::Format::kVqn && options.tab < 1) return std::nullopt;
   return options;
@@ -81,7 +110,7 @@ int RunExport(const ExportOptions& options) {
   if (options.format == ExportOptions::Format::kText) {
     // Exactly what the copy command places: run it and read the clipboard back.
     std::string text;
-    if (!worksheet.CopyTabToClipboard(nullptr, options.tab) ||
+    if (!CopyView(worksheet, options) ||
         !platform.GetClipboard().Fetch(kClipboardTextFormat, &text)) {
       ReportMessages(platform);
       return 1;

@@ -7,8 +7,11 @@
 
 struct ExportOptions {
   enum class Format { kText, kCells, kVqn };
+  // --view picks a whole-farm list instead of a budget tab.
+  enum class View { kBudget, kExpenses, kVeterinary };
   std::string path;
   Format format = Format::kText;
+  View view = View::kBudget;
   int tab = -1;  // -1 when not given
 };
 

@@ -11,6 +11,10 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "document/temp_folder.h"
+#include "platform/headless_platform.h"
+#include "reports/whole_farm_fixture.h"
+
 namespace {
 
 struct RunResult {
@@ -61,6 +65,18 @@ TEST(CliExport, BudgetViewsMatchTheirGoldenFiles) {
   EXPECT_EQ(cells.out, ReadFile(kData + "sample-ranch-tab1.cells"));
 }
 
+TEST(CliExport, ListViewsPrintWhatTheirCopiesPlace) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  TempFolder folder;
+  CBudgetWorksheet worksheet;
+  FillWholeFarm(worksheet);
+  ASSERT_TRUE(worksheet.Save(folder.File("lists.vqn")));
+  const std::string view = "export " + folder.File("lists.vqn") + " --format text --view ";
+  EXPECT_EQ(RunCli(view + "expenses").out, kWholeFarmExpenseText);
+  EXPECT_EQ(RunCli(view + "veterinary").out, kWholeFarmVeterinaryText);
+}
+
 TEST(CliExport, VqnFormatGivesBackTheFileItRead) {
   const RunResult saved = RunCli("export " + kSample + " --format vqn");
   EXPECT_EQ(saved.status, 0);
@@ -92,7 +108,10 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
   for (const char* arguments :
        {"", "export", "export x.vqn", "export x.vqn --format pdf", "export x.vqn --format text",
         "export x.vqn --tab -1 --format cells", "export x.vqn --tab one --format text",
-        "export x.vqn --tab 1 --format text extra", "frobnicate"}) {
+        "export x.vqn --tab 1 --format text extra", "export x.vqn --view expenses",
+        "export x.vqn --view expenses --format cells", "export x.vqn --view budget --format text",
+        "export x.vqn --view veterinary --tab 1 --format text", "export x.vqn --format text --view",
+        "export x.vqn --view veterinary --format vqn", "frobnicate"}) {
     const RunResult result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_NE(result.err.find("Usage:"), std::string::npos) << arguments;
@@ -101,4 +120,5 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
   const RunResult help = RunCli("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--format cells"), std::string::npos);
+  EXPECT_NE(help.out.find("--view expenses|veterinary --format text"), std::string::npos);
 }

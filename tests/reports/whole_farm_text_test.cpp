@@ -1,0 +1,41 @@
+// The whole-farm lists as text, and their clipboard copies.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/headless_platform.h"
+#include "reports/whole_farm_fixture.h"
+#include "reports/whole_farm_text.h"
+
+namespace {
+
+TEST(WholeFarmText, ListsRenderWithTheirBudgetColumns) {
+  CBudgetWorksheet worksheet;
+  FillWholeFarm(worksheet);
+  EXPECT_EQ(RenderExpenseText(worksheet), kWholeFarmExpenseText);
+  EXPECT_EQ(RenderVeterinaryText(worksheet), kWholeFarmVeterinaryText);
+}
+
+TEST(WholeFarmText, CopiesPlaceTheTextUnlessTheClipboardIsHeld) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  CBudgetWorksheet worksheet;
+  FillWholeFarm(worksheet);
+  MemoryClipboard& clipboard = platform.Memory();
+  std::string text;
+  ASSERT_TRUE(CopyExpensesToClipboard(worksheet, nullptr));
+  ASSERT_TRUE(clipboard.Fetch(kClipboardTextFormat, &text));
+  EXPECT_EQ(text, kWholeFarmExpenseText);
+  ASSERT_TRUE(CopyVeterinaryToClipboard(worksheet, nullptr));
+  EXPECT_EQ(clipboard.Contents().size(), 1u);
+
+  clipboard.SetLocked(true);
+  EXPECT_FALSE(CopyExpensesToClipboard(worksheet, nullptr));
+  EXPECT_FALSE(worksheet.CopyTabToClipboard(nullptr, 9));  // nor says anything
+  clipboard.SetLocked(false);
+  ASSERT_TRUE(clipboard.Fetch(kClipboardTextFormat, &text));
+  EXPECT_EQ(text, kWholeFarmVeterinaryText);
+  EXPECT_TRUE(platform.TakeMessages().empty());
+}
+
+}  // namespace
