@@ -165,6 +165,16 @@ std::string Save(ScriptContext& context, const Args& args) {
   return {};
 }
 
+// Another program copies a text.
+std::string ClipboardText(ScriptContext& context, const Args& args) {
+  Clipboard& clipboard = context.platform.GetClipboard();
+  if (!clipboard.Open(nullptr)) return "the clipboard could not be opened";
+  clipboard.Empty();
+  clipboard.Put(kClipboardTextFormat, args[0]);
+  clipboard.Close();
+  return {};
+}
+
 std::string DumpOfWindow(HeadlessDialog& window, const Args& args, std::string* out) {
   const std::string& what = args[0];
   if (what != "format" && args.size() != 1) return "usage: dump " + what;
@@ -194,10 +204,12 @@ std::string DumpOfWindow(HeadlessDialog& window, const Args& args, std::string* 
 
 std::string Dump(ScriptContext& context, const Args& args) {
   std::string out;
-  if (args[0] == "modified" || args[0] == "messages" || args[0] == "menu") {
+  if (args[0] == "modified" || args[0] == "messages" || args[0] == "menu" ||
+      args[0] == "clipboard") {
     if (args.size() != 1) return "usage: dump " + args[0];
     if (args[0] == "modified") out = context.app.IsModified() ? "1\n" : "0\n";
     if (args[0] == "messages") out = DumpMessages(context.platform.TakeMessages());
+    if (args[0] == "clipboard") out = DumpClipboard(context.platform.Memory());
     if (args[0] == "menu") {
       if (auto items = context.platform.TakeLastPopupMenu()) out = DumpMenu(*items);
     }
@@ -237,6 +249,7 @@ constexpr CommandEntry kCommands[] = {
     {"resize", 2, 2, Resize, "resize WIDTH HEIGHT"},
     {"dump", 1, 2, Dump, "dump WHAT"},
     {"save", 1, 1, Save, "save PATH"},
+    {"clipboard", 1, 1, ClipboardText, "clipboard \"TEXT\""},
 };
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "platform/headless_dialog.h"
+#include "platform/memory_clipboard.h"
 #include "reports/cell_dump.h"
 
 namespace {
@@ -65,6 +66,14 @@ std::string DumpMenu(const std::vector<MenuItem>& items) {
 std::string DumpMessages(const std::vector<std::string>& messages) {
   std::string out;
   for (const std::string& message : messages) out += EscapeCellText(message) + "\n";
+  return out;
+}
+
+std::string DumpClipboard(const MemoryClipboard& clipboard) {
+  std::string out;
+  for (const auto& [format, bytes] : clipboard.Contents()) {
+    out += format + "\t" + EscapeCellText(bytes) + "\n";
+  }
   return out;
 }
 

@@ -8,6 +8,7 @@
 #include "platform/dialog_template.h"
 
 class HeadlessDialog;
+class MemoryClipboard;
 struct HeadlessControl;
 
 // Tab labels, the selected one marked with "*" in front.
@@ -18,6 +19,8 @@ std::string DumpControls(const HeadlessDialog& dialog);
 // follow its own line.
 std::string DumpMenu(const std::vector<MenuItem>& items);
 std::string DumpMessages(const std::vector<std::string>& messages);
+// "FORMAT<TAB>TEXT" for each format the clipboard holds, by format name.
+std::string DumpClipboard(const MemoryClipboard& clipboard);
 // "START<TAB>LENGTH<TAB>STYLE" for each run of equally formatted characters;
 // STYLE is "plain" or any of "bold", "italic" and a colour "#RRGGBB".
 std::string DumpFormat(const HeadlessControl& control);
