@@ -77,6 +77,16 @@ enum InterestControl : int {
   kIdcInterestText = 1011,
 };
 
+// The whole-farm windows; their row commands are the budget grid's
+// (kCmdInsertLine...) plus these.
+enum WholeFarmControl : int {
+  kIdcListGrid = 1099,
+  kIdcListInstructions = 1011,
+  kIdcCopyValues = 1077,
+  kCmdCopyList = 1093,
+  kCmdPrintList = 1112,
+};
+
 // About dialog.
 enum AboutControl : int {
   kIdcAboutNotice = 1041,

@@ -7,6 +7,8 @@ const MenuTemplate& MainMenuTemplate();          // 102
 const DialogTemplate& MainWindowTemplate();      // 119
 const DialogTemplate& InterestDialogTemplate();  // 123
 const DialogTemplate& AboutDialogTemplate();     // 111
+const DialogTemplate& ExpenseDialogTemplate();    // 121
+const DialogTemplate& VeterinaryDialogTemplate(); // 137
 
 // The "&View" entry of the main menu, which "Options >>" also offers.
 const MenuItem& ViewMenu();

@@ -7,6 +7,7 @@
 #include "app/app_resources.h"
 #include "app/document_title.h"
 #include "app/interest_dialog.h"
+#include "app/list_dialogs.h"
 #include "app/not_available.h"
 #include "app/tab_view.h"
 #include "platform/app_message.h"
@@ -34,6 +35,10 @@ int ShowInterestDialog(Dialog& main) {
   return result;
 }
 
+int ShowListDialog(Dialog& main, const DialogTemplate& dialog, const DialogProc& proc) {
+  return App_Platform().RunModal(dialog, proc, &main, 0);
+}
+
 }  // namespace
 
 int App_ShowDialog(int templateId, bool) {
@@ -44,11 +49,13 @@ int App_ShowDialog(int templateId, bool) {
       return ShowInterestDialog(*main);
     // TODO: the whole-farm dialogs; fromRow becomes their creation parameter.
     case kDialogExpenses:
+      return ShowListDialog(*main, ExpenseDialogTemplate(), ExpenseDialogProc);
+    case kDialogVeterinary:
+      return ShowListDialog(*main, VeterinaryDialogTemplate(), VeterinaryDialogProc);
     case kDialogMachine:
     case kDialogBuildings:
     case kDialogPurchasedLivestock:
     case kDialogRetainedLivestock:
-    case kDialogVeterinary:
       ShowNotYetAvailable();
       return -1;
     default:

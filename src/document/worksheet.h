@@ -11,7 +11,9 @@
 #include "model/crop_budget.h"
 
 class CTagBuffer;
+class GridEngine;
 class PlatformWindow;
+struct GridFont;
 
 inline constexpr std::string_view kProgramVersion = "1.95";
 inline constexpr std::size_t kDocumentNameChars = 32;
@@ -65,6 +67,18 @@ class CBudgetWorksheet {
   void SetCalculatedExpenseValues();
   void SetCalculatedVeterinaryValues();
   double GetVeterinaryTotal(int position) const;
+
+  // The grids of the general expense and veterinary windows (src/farm). A row
+  // link is the place in a list that a grid row stands for: a line, or the
+  // empty end of the list on a new-item row; nullptr for any other row.
+  void SetUpExpenseGrid(GridEngine& grid, const GridFont& headingFont, int textHeight) const;
+  void FillExpenseGrid(GridEngine& grid) const;
+  std::unique_ptr<CExpenseLne>* GetExpenseRowLink(int row);
+  int HandleExpenseRowOperation(int command, GridEngine& grid);
+  void SetUpVeterinaryGrid(GridEngine& grid, const GridFont& headingFont, int textHeight) const;
+  void FillVeterinaryGrid(GridEngine& grid) const;
+  std::unique_ptr<CVeterinaryCost>* GetVeterinaryRowLink(int row);
+  int HandleVeterinaryRowOperation(int command, GridEngine& grid);
 
   // The "Copy Current Tab to Clipboard" command; tab 0 is the summary.
   bool CopyTabToClipboard(PlatformWindow* owner, int tab);

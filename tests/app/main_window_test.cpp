@@ -46,10 +46,10 @@ TEST_F(MainWindowTest, MenusOfferWhatTheRowAllows) {
 }
 
 TEST_F(MainWindowTest, PendingFeaturesSaySoAndChangeNothing) {
-  platform.Answers().QueueMenu(kCmdVeterinary);
+  platform.Answers().QueueMenu(kCmdBuildings);
   Command(kIdcOptions);
   EXPECT_EQ(platform.TakeLastPopupMenu().value().size(), ViewMenu().submenu.size());
-  for (int command : {kCmdPrint, kCmdImport, kCmdExpenses, kCmdRetainedLivestock}) Command(command);
+  for (int command : {kCmdPrint, kCmdImport, kCmdMachinery, kCmdRetainedLivestock}) Command(command);
   TabMenu(kCmdCopyTab);
   std::string text;
   EXPECT_TRUE(platform.GetClipboard().Fetch(kClipboardTextFormat, &text));

@@ -1,5 +1,6 @@
 #include <functional>
 
+#include "app/app_state.h"
 #include "app/show_dialog.h"
 #include "main_window_fixture.h"
 
@@ -68,6 +69,29 @@ TEST_F(SecondaryDialogsTest, DoubleClickOnTheInterestRowOpensItsDialog) {
   EXPECT_EQ(opened, 0);
   Done(UserDoubleClickCell(*window, 5, 1));
   EXPECT_EQ(opened, 123);
+}
+
+TEST_F(SecondaryDialogsTest, ListWindowKeepsItsLayoutAndNamesBudgetsWithoutShare) {
+  for (int k = 1; k <= 20; ++k) App_Document().GetBudget(k, true);
+  Steps({[](HeadlessDialog& dialog) {
+    EXPECT_NE(dialog.GetItemText(kIdcListInstructions).find("Only the first 20 budgets"),
+              std::string::npos);
+    // Never smaller than 600 x 420; the grid fills the width less 3 character
+    // widths, and the button row follows 3 widths below the grid.
+    dialog.ResizeClient(100, 100);
+    const PixelRect client = dialog.GetClientRect();
+    EXPECT_EQ(client.Width(), 600);
+    EXPECT_EQ(client.Height(), 420);
+    const int w = App_LayoutUnits().charWidth;
+    const PixelRect grid = dialog.GetItemRect(kIdcListGrid);
+    const PixelRect button = dialog.GetItemRect(kIdcCopyValues);
+    EXPECT_EQ(grid.Width(), client.Width() - 3 * w);
+    EXPECT_EQ(button.top, grid.bottom + 3 * w);
+    EXPECT_EQ(dialog.GetItemRect(kIdcListInstructions).Height(), 5 * w);
+    dialog.Send(DialogEvent{DialogEventKind::kClose});
+  }});
+  EXPECT_EQ(App_ShowDialog(kDialogVeterinary, false), 0);
+  EXPECT_FALSE(App_IsModified());
 }
 
 TEST_F(SecondaryDialogsTest, AboutShowsTheVersionAndGoesToTheSite) {

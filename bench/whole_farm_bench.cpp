@@ -1,0 +1,96 @@
+// "Copy Values to Worksheets" of the general expense and veterinary windows on
+// 20 budgets, 1,000 expense lines and 500 treatments, with the main window's
+// budget grid filled again as the button does; and filling the windows' grids.
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+#include <string>
+
+#include "app/app_main.h"
+#include "app/tab_view.h"
+#include "document/worksheet.h"
+#include "grid/grid_engine.h"
+#include "grid/headless_grid_host.h"
+#include "platform/headless_platform.h"
+#include "synthetic_worksheet.h"
+
+namespace {
+
+constexpr int kBudgets = 20;
+
+// A heading every 10 lines; each item spread over every budget.
+void FillExpenses(std::unique_ptr<CExpenseLne>& head, int lines, const char* prefix) {
+  std::unique_ptr<CExpenseLne>* tail = &head;
+  for (int i = 0; i < lines; ++i, tail = &(*tail)->next) {
+    *tail = std::make_unique<CExpenseLne>();
+    CExpenseLne& line = **tail;
+    line.label = prefix + std::to_string(i);
+    line.heading = i % 10 == 0 ? 1 : 0;
+    line.total = 1000 + i;
+    line.allocation.fill(100.0 / kBudgets);
+  }
+}
+
+void FillTreatments(std::unique_ptr<CVeterinaryCost>& head, int lines) {
+  std::unique_ptr<CVeterinaryCost>* tail = &head;
+  for (int i = 0; i < lines; ++i, tail = &(*tail)->next) {
+    *tail = std::make_unique<CVeterinaryCost>();
+    CVeterinaryCost& line = **tail;
+    line.label = "Treatment " + std::to_string(i);
+    line.units = "dose";
+    line.heading = i % 10 == 0 ? 1 : 0;
+    line.cost = 2.5;
+    line.allocation.fill(40 + i % 7);
+  }
+}
+
+void FillDocument(CBudgetWorksheet& document) {
+  document.Clear();
+  for (int k = 0; k < kBudgets; ++k) FillSyntheticBudget(*document.GetBudget(k, true), 100);
+  FillExpenses(document.lists.pOperatingExpenses, 600, "Operating ");
+  FillExpenses(document.lists.pOwnershipExpenses, 400, "Ownership ");
+  FillTreatments(document.lists.pVeterinaryCosts, 500);
+}
+
+void BM_CopyValuesToWorksheets(benchmark::State& state) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  Dialog* main = App_StartUp("");
+  FillDocument(App_Document());
+  SelectTab(*main, 1);
+  for (auto _ : state) {
+    App_Document().SetCalculatedExpenseValues();
+    App_Document().SetCalculatedVeterinaryValues();
+    ShowCurrentTab(*main);
+  }
+  state.counters["budget rows"] =
+      static_cast<double>(main->GetGrid(1500)->SendMessage(GM_GETROWS));
+  platform.CloseWindows();
+}
+BENCHMARK(BM_CopyValuesToWorksheets)->Unit(benchmark::kMillisecond);
+
+// Filling a window's grid after an edit, as every edit and row command does.
+void FillWindowGrid(benchmark::State& state,
+                    void (CBudgetWorksheet::*setUp)(GridEngine&, const GridFont&, int) const,
+                    void (CBudgetWorksheet::*fill)(GridEngine&) const) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  CBudgetWorksheet document;
+  FillDocument(document);
+  HeadlessGridHost host;
+  GridEngine grid(1099, host);
+  (document.*setUp)(grid, GridFont{}, 16);
+  for (auto _ : state) (document.*fill)(grid);
+  state.counters["rows"] = static_cast<double>(grid.SendMessage(GM_GETROWS));
+}
+BENCHMARK_CAPTURE(FillWindowGrid, Expenses, &CBudgetWorksheet::SetUpExpenseGrid,
+                  &CBudgetWorksheet::FillExpenseGrid)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillWindowGrid, Veterinary, &CBudgetWorksheet::SetUpVeterinaryGrid,
+                  &CBudgetWorksheet::FillVeterinaryGrid)
+    ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
