@@ -5,6 +5,7 @@
 
 #include "document/worksheet.h"
 #include "farm/budget_column_name.h"
+#include "model/line_chain.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 
@@ -14,16 +15,9 @@ namespace {
 constexpr std::size_t kBytesPerRecord = 1819;
 constexpr std::size_t kFixedBytes = 4096;
 
-template <class Line>
-std::size_t CountRecords(const Line* list) {
-  std::size_t count = 0;
-  for (; list; list = list->next.get()) ++count;
-  return count;
-}
-
-std::string Reserved(std::size_t records) {
+std::string Reserved(int records) {
   std::string text;
-  text.reserve(records * kBytesPerRecord + kFixedBytes);
+  text.reserve(static_cast<std::size_t>(records) * kBytesPerRecord + kFixedBytes);
   return text;
 }
 
@@ -48,8 +42,8 @@ void AppendExpenseRows(std::string& text, const CExpenseLne* line, int budgetCou
 std::string RenderExpenseText(const CBudgetWorksheet& worksheet) {
   const WholeFarmLists& lists = worksheet.lists;
   const int budgetCount = worksheet.CountBudgets();
-  std::string text = Reserved(CountRecords(lists.pOperatingExpenses.get()) +
-                              CountRecords(lists.pOwnershipExpenses.get()));
+  std::string text =
+      Reserved(ChainLength(lists.pOperatingExpenses) + ChainLength(lists.pOwnershipExpenses));
   text += "Item\tTotal Cost\t";
   ForEachColumnName(worksheet, "Crop ", [&text](const std::string& name) {
     text += name;
@@ -65,7 +59,7 @@ std::string RenderExpenseText(const CBudgetWorksheet& worksheet) {
 std::string RenderVeterinaryText(const CBudgetWorksheet& worksheet) {
   const CVeterinaryCost* list = worksheet.lists.pVeterinaryCosts.get();
   const int budgetCount = worksheet.CountBudgets();
-  std::string text = Reserved(CountRecords(list));
+  std::string text = Reserved(ChainLength(worksheet.lists.pVeterinaryCosts));
   text += "VETERINARY COSTS\r\n";
   text += "Veterinary Treatments\tUnit of Measurement\tCost per Treatment or Unit\t";
   for (const char* prefix : {"# Treatments or Units ", "Total Cost "}) {
