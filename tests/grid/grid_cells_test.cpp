@@ -160,13 +160,4 @@ TEST_F(GridCells, FewerRowsDropTheCellsBelowThemButNeverTheHeadings) {
   EXPECT_EQ(grid.Cells().Size(), 1u) << "row 0 holds the column titles";
 }
 
-TEST_F(GridCells, FindsTheSameCellsWithElevenOrTwelveStored) {
-  for (int count : {11, 12}) {
-    Send(GM_CLEAR);
-    for (int i = 0; i < count; ++i) Set(i * 3 + 1, i % 4 + 1, "c" + std::to_string(i));
-    for (int i = 0; i < count; ++i) EXPECT_EQ(Get(i * 3 + 1, i % 4 + 1), "c" + std::to_string(i));
-    EXPECT_EQ(Get(2, 1) + Get(0, 0) + Get(count * 3 + 1, 1), "");
-  }
-}
-
 }  // namespace

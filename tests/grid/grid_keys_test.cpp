@@ -57,15 +57,4 @@ TEST_F(GridKeys, NavigationTable) {
   }
 }
 
-TEST_F(GridKeys, PagingScrollsAndStopsAtTheLastRow) {
-  grid.KeyDown(GridKey::PageDown);
-  EXPECT_EQ(grid.State().topRow, 2);
-  EXPECT_EQ(grid.VerticalScrollBar().pos, 2);
-  Send(GM_SETDIMENSIONS, 5, 6);  // all rows fit
-  Send(GM_SETCURSOR, 2, 1);
-  grid.KeyDown(GridKey::PageDown);
-  EXPECT_EQ(Cursor(), std::make_pair(5, 1));
-  EXPECT_EQ(grid.State().topRow, 1);
-}
-
 }  // namespace

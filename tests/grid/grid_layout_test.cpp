@@ -49,6 +49,7 @@ TEST_F(GridLayout, MovingTheCursorScrollsItIntoView) {
   grid.Resize(250, 21 + 10 * 19);
   Send(GM_SETCURSOR, 50, 10);
   EXPECT_EQ(Send(GM_GETTOPLEFT), 41 | (7 << 16));
+  EXPECT_EQ(grid.VerticalScrollBar().pos, 41);
   Send(GM_SETCURSOR, 45, 8);  // already in view
   EXPECT_EQ(Send(GM_GETTOPLEFT), 41 | (7 << 16));
   Send(GM_SETCURSOR, 5, 2);

@@ -32,14 +32,6 @@ TEST_F(GridMouse, PressesMoveTheCursorToDataCellsOnly) {
   }
 }
 
-TEST_F(GridMouse, ARightClickTakesTheFocusThenAsksForAMenu) {
-  grid.MouseDown(120, kRow1 + kRowHeight, GridMouseButton::Right);
-  grid.ContextMenu();
-  EXPECT_EQ(Codes(), (std::vector<int>{GN_GOTFOCUS, K, R, S, C, S, GN_CONTEXTMENU}));
-  grid.DoubleClick(120, kRow1 + kRowHeight);
-  EXPECT_EQ(Notes(), (std::vector<Note>{{GN_DBLCLICK, 2, 2}}));
-}
-
 TEST_F(GridMouse, HeadingBordersShowTheSizeCursorOnceResizingIsAllowed) {
   struct Point {
     int x, y;

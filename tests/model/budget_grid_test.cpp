@@ -9,23 +9,8 @@ namespace {
 
 using BudgetGrid = BudgetFixture;
 
-TEST_F(BudgetGrid, NewBudgetShowsTwelveRows) {
-  budget.FillGrid(grid);
-  EXPECT_EQ(Row(0),
-            "*|Item|Production\nor Weight\nper Animal|Unit of\nMeasurement|Total Number\nof "
-            "Head/Units|Price/Cost\nper Unit|Total\nValue|Value/Cost\nper Herd Unit PPPPPPPP");
-  ExpectRows({
-      {1, "*|VALUE OF PRODUCTION|||||| PPPPPPPP"},
-      {2, "|<Type new item here>|||||| UUUUUUUU"},
-      {3, "|Gross Returns|||||$ 0.00|$ 0.00 PPPPPPPP"},
-      {5, "|<Type new item here>|\t||||| UUPUUUUU"},
-      {7, "|Net Returns Above Operating Costs|||||$ 0.00|$ 0.00 PPPPPPPP"},
-      {9, "|<Type new item here>|\t||||| UUPUUUUU"},
-      {12, "*|NET RETURNS|||||$ 0.00|$ 0.00 PPPPPPPP"}});
-  EXPECT_EQ(std::pair(grid.State().rows, grid.State().cols), std::pair(12, 7));
-}
-
-// The command-line golden files hold the common rows; these are the rest.
+// A new budget's rows and the common line rows are held by the golden files
+// and scripts; these are the rest.
 TEST_F(BudgetGrid, LineRowsByKindAndSection) {
   budget.numUnits = 10;
   Add(kSectionReturns, "Gain", kKindPerAnimal, -1);

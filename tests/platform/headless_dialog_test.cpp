@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <string>
 #include <vector>
 
@@ -114,15 +113,6 @@ TEST_F(HeadlessDialogTest, FormattedTextMergesRunsCountedInCharacters) {
   EXPECT_EQ(runs[1].length, 14);
   dialog->SetItemText(kRich, "new");
   EXPECT_TRUE(SameStyle(dialog->Control(kRich)->StyleRuns()[0].style, TextStyle{}));
-}
-
-TEST_F(HeadlessDialogTest, UpDownPositionStaysInItsRangeEvenARangeRunningDown) {
-  for (const auto& [low, high, position, expected] : std::vector<std::array<int, 4>>{
-           {0, 12, 13, 12}, {0, 12, -1, 0}, {12, 0, 20, 12}, {12, 0, 3, 3}}) {
-    dialog->SetUpDownRange(kSpin, low, high);
-    dialog->SetUpDownPosition(kSpin, position);
-    EXPECT_EQ(dialog->Control(kSpin)->upDownPosition, expected) << low << " " << position;
-  }
 }
 
 TEST_F(HeadlessDialogTest, GridFocusFollowsTheDialogFocusAndNotifiesTheProcedure) {

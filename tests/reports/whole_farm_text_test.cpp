@@ -9,13 +9,6 @@
 
 namespace {
 
-TEST(WholeFarmText, ListsRenderWithTheirBudgetColumns) {
-  CBudgetWorksheet worksheet;
-  FillWholeFarm(worksheet);
-  EXPECT_EQ(RenderExpenseText(worksheet), kWholeFarmExpenseText);
-  EXPECT_EQ(RenderVeterinaryText(worksheet), kWholeFarmVeterinaryText);
-}
-
 TEST(WholeFarmText, CopiesPlaceTheTextUnlessTheClipboardIsHeld) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
