@@ -1,5 +1,7 @@
 #include "farm/whole_farm_lists.h"
 
+#include <array>
+
 #include "document/tag_buffer.h"
 #include "document/tag_reader.h"
 #include "model/line_chain.h"
@@ -13,28 +15,17 @@ constexpr std::string_view kVeterinaryElement = "VETERINARYCOST";
 constexpr std::size_t kBytesPerRecord = 128 + 32 * MAX_ALLOCATIONS;
 
 template <typename Line>
-std::size_t CountLines(const Line* line) {
-  std::size_t count = 0;
-  for (; line; line = line->next.get()) ++count;
-  return count;
-}
-
-template <typename Line>
 void WriteList(const Line* line, CTagBuffer& buffer, std::string_view element, int budgetCount) {
   for (; line; line = line->next.get()) line->WriteTags(buffer, element, budgetCount);
 }
 
+// Reads a record into the link and returns the link after it.
 template <typename Line>
-void ReadList(std::unique_ptr<Line>& head, std::string_view element, std::string_view text,
-              std::size_t start, std::size_t end) {
-  std::unique_ptr<Line>* tail = &TailSlot(head);
-  CTagElement found;
-  for (std::size_t from = start; FindElement(element, text, from, end, &found);
-       from = found.contentEnd) {
-    *tail = std::make_unique<Line>();
-    (*tail)->ReadTags(text, found.contentStart, found.contentEnd);
-    tail = &(*tail)->next;
-  }
+std::unique_ptr<Line>* ReadRecord(std::unique_ptr<Line>* tail, std::string_view text,
+                                  const CTagElement& found) {
+  *tail = std::make_unique<Line>();
+  (*tail)->ReadTags(text, found.contentStart, found.contentEnd);
+  return &(*tail)->next;
 }
 
 template <typename Line>
@@ -53,9 +44,9 @@ void WholeFarmLists::Clear() {
 }
 
 std::size_t WholeFarmLists::EstimatedFileBytes() const {
-  return kBytesPerRecord * (CountLines(pOperatingExpenses.get()) +
-                            CountLines(pOwnershipExpenses.get()) +
-                            CountLines(pVeterinaryCosts.get()));
+  const int records = ChainLength(pOperatingExpenses) + ChainLength(pOwnershipExpenses) +
+                      ChainLength(pVeterinaryCosts);
+  return kBytesPerRecord * static_cast<std::size_t>(records);
 }
 
 void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {
@@ -64,10 +55,19 @@ void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {
   WriteList(pVeterinaryCosts.get(), buffer, kVeterinaryElement, budgetCount);
 }
 
+// One pass over the document serves every kind: a large file of budgets is not
+// read again for each list.
 void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  ReadList(pOperatingExpenses, kOperatingElement, text, start, end);
-  ReadList(pOwnershipExpenses, kOwnershipElement, text, start, end);
-  ReadList(pVeterinaryCosts, kVeterinaryElement, text, start, end);
+  static constexpr std::array<std::string_view, 3> kKinds = {kOperatingElement, kOwnershipElement,
+                                                             kVeterinaryElement};
+  std::unique_ptr<CExpenseLne>* operating = &TailSlot(pOperatingExpenses);
+  std::unique_ptr<CExpenseLne>* ownership = &TailSlot(pOwnershipExpenses);
+  std::unique_ptr<CVeterinaryCost>* veterinary = &TailSlot(pVeterinaryCosts);
+  ForEachElement(kKinds, text, start, end, [&](std::size_t kind, const CTagElement& found) {
+    if (kind == 0) operating = ReadRecord(operating, text, found);
+    if (kind == 1) ownership = ReadRecord(ownership, text, found);
+    if (kind == 2) veterinary = ReadRecord(veterinary, text, found);
+  });
 }
 
 void WholeFarmLists::RemoveBudgetSlot(int k) {
