@@ -15,8 +15,10 @@ bool HasRowLink(CBudgetWorksheet& document, int row) {
 
 ListCellEdit EditCell(CBudgetWorksheet& document, int row, int col, std::string_view text) {
   ListCellEdit edit;
-  const CExpenseLne* line = EditListCell(document.GetExpenseRowLink(row), col, text, &edit.problem);
-  edit.linked = line != nullptr;
+  std::unique_ptr<CExpenseLne>* link = document.GetExpenseRowLink(row);
+  edit.linked = link != nullptr;
+  const CExpenseLne* line = link ? EditListCell(*link, col, text, &edit.problem) : nullptr;
+  edit.changed = line != nullptr;
   // Exactly 100 % is a whole line distributed, and passes.
   edit.overDistributed = line && col >= kFirstDistributionColumn &&
                          line->GetTotalDistribution(document.CountBudgets()) > 100;

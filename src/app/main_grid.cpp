@@ -46,8 +46,8 @@ void SaveGridScroll(Dialog& window) {
   GridEngine* grid = MainGrid(window);
   if (!memory || !grid) return;
   const std::intptr_t packed = grid->SendMessage(GM_GETTOPLEFT);
-  memory->top = static_cast<int>(packed & 0xFFFF);
-  memory->left = static_cast<int>((packed >> 16) & 0xFFFF);
+  memory->top = PackedRow(packed);
+  memory->left = PackedCol(packed);
 }
 
 void RestoreGridScroll(Dialog& window) {

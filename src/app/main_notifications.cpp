@@ -22,9 +22,6 @@ namespace {
 
 constexpr std::size_t kHeaderTextChars = 512;
 
-int RowOf(std::intptr_t packed) { return static_cast<int>(packed & 0xFFFF); }
-int ColOf(std::intptr_t packed) { return static_cast<int>((packed >> 16) & 0xFFFF); }
-
 // Notifications for a tab that stands for nothing are reported and dropped.
 bool CheckTab(const Dialog& window) {
   const int tab = CurrentTab(window);
@@ -59,8 +56,8 @@ void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {
   }
   CCropBudget* budget = CurrentBudget(window);
   if (!budget) return;
-  const int row = RowOf(cell);
-  const int col = ColOf(cell);
+  const int row = PackedRow(cell);
+  const int col = PackedCol(cell);
   std::string message;
   budget->SetValue(row, col, GetGridCellText(grid, row, col), &message);
   if (!message.empty()) App_MessageBox(message);
@@ -86,7 +83,7 @@ void GridContextMenu(Dialog& window, GridEngine& grid) {
 void GridDoubleClicked(Dialog& window, std::intptr_t cell) {
   CCropBudget* budget = CurrentBudget(window);
   if (!budget) return;
-  const LineSlot* slot = budget->GetLineSlot(RowOf(cell));
+  const LineSlot* slot = budget->GetLineSlot(PackedRow(cell));
   if (!slot || !*slot || !(*slot)->IsCalculated()) return;
   bool fromRow = false;
   const int templateId = TemplateOfSource((*slot)->source, &fromRow);

@@ -47,11 +47,11 @@ int App_ShowDialog(int templateId, bool) {
   switch (templateId) {
     case kDialogInterest:
       return ShowInterestDialog(*main);
-    // TODO: the whole-farm dialogs; fromRow becomes their creation parameter.
     case kDialogExpenses:
       return ShowListDialog(*main, ExpenseDialogTemplate(), ExpenseDialogProc);
     case kDialogVeterinary:
       return ShowListDialog(*main, VeterinaryDialogTemplate(), VeterinaryDialogProc);
+    // Still to come; fromRow becomes their creation parameter.
     case kDialogMachine:
     case kDialogBuildings:
     case kDialogPurchasedLivestock:

@@ -14,7 +14,9 @@ bool HasRowLink(CBudgetWorksheet& document, int row) {
 // Counts of treatments have no upper limit.
 ListCellEdit EditCell(CBudgetWorksheet& document, int row, int col, std::string_view text) {
   ListCellEdit edit;
-  edit.linked = EditListCell(document.GetVeterinaryRowLink(row), col, text, &edit.problem);
+  std::unique_ptr<CVeterinaryCost>* link = document.GetVeterinaryRowLink(row);
+  edit.linked = link != nullptr;
+  edit.changed = link && EditListCell(*link, col, text, &edit.problem);
   return edit;
 }
 

@@ -28,8 +28,9 @@ constexpr std::string_view kOverDistributed =
 constexpr std::array<int, 6> kRowCommands = {kCmdInsertLine, kCmdAddHeading, kCmdCut,
                                              kCmdCopy,       kCmdPaste,      kCmdDelete};
 
-int RowOf(std::intptr_t packed) { return static_cast<int>(packed & 0xFFFF); }
-int ColOf(std::intptr_t packed) { return static_cast<int>((packed >> 16) & 0xFFFF); }
+// A row menu opened since a cursor return was posted: the user has moved on,
+// and the command chosen acts on the row the menu was opened for.
+int g_rowMenusOpened = 0;
 
 void Layout(Dialog& dialog) {
   const int w = App_LayoutUnits().charWidth;
@@ -73,15 +74,15 @@ void Initialise(const WholeFarmWindow& window, Dialog& dialog) {
 
 void CellEdited(const WholeFarmWindow& window, Dialog& dialog, GridEngine& grid,
                 std::intptr_t cell) {
-  const int row = RowOf(cell);
-  const int col = ColOf(cell);
+  const int row = PackedRow(cell);
+  const int col = PackedCol(cell);
   const ListCellEdit edit =
       window.editCell(App_Document(), row, col, GetGridCellText(grid, row, col));
   if (!edit.linked) {
     App_MessageBox(window.editWithoutLinkMessage);
     return;
   }
-  SetDocumentModified();
+  if (edit.changed) SetDocumentModified();
   Refill(window, grid);
   // A value that could not be read is stored empty; the user is told why.
   if (!edit.problem.empty()) App_MessageBox(edit.problem);
@@ -89,7 +90,9 @@ void CellEdited(const WholeFarmWindow& window, Dialog& dialog, GridEngine& grid,
   App_MessageBox(kOverDistributed);
   // The message box took the focus; the cursor goes back once it is closed.
   GridEngine* target = &grid;
-  dialog.Post([target, row, col] { target->SendMessage(GM_SETCURSOR, row, col); });
+  dialog.Post([target, row, col, menus = g_rowMenusOpened] {
+    if (menus == g_rowMenusOpened) target->SendMessage(GM_SETCURSOR, row, col);
+  });
 }
 
 void ShowMenu(Dialog& dialog, std::vector<MenuItem> items) {
@@ -107,6 +110,7 @@ void ShowListMenu(const WholeFarmWindow& window, Dialog& dialog) {
 }
 
 void ShowRowMenu(const WholeFarmWindow& window, Dialog& dialog, GridEngine& grid) {
+  ++g_rowMenusOpened;
   const int row = static_cast<int>(grid.SendMessage(GM_GETCURSORROW));
   // Rows that stand for no place in a list offer what the rest of the window does.
   if (!window.hasRowLink(App_Document(), row)) {

@@ -14,6 +14,7 @@ struct GridFont;
 
 struct ListCellEdit {
   bool linked = false;
+  bool changed = false;
   bool overDistributed = false;  // the line now distributes more than 100 %
   std::string problem;           // a value that could not be read
 };

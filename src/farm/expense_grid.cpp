@@ -20,16 +20,20 @@ void PutSectionRow(GridEngine& grid, int row, std::string_view label, int lastCo
   for (int col = 2; col <= lastCol; ++col) PutGridCell(grid, row, col, {}, true);
 }
 
-void PutNewItemRow(GridEngine& grid, int row, int lastCol) {
+// Open where an item's cells are: the total distribution and the budgets
+// without slots take nothing typed.
+void PutNewItemRow(GridEngine& grid, int row, int budgetCount) {
   PutGridCell(grid, row, 0, {}, false);
-  PutGridCell(grid, row, 1, "<Type new item here>", false);
-  for (int col = 2; col <= lastCol; ++col) PutGridCell(grid, row, col, {}, false);
+  PutGridCell(grid, row, 1, kNewItemText, false);
+  for (int col = 2; col <= budgetCount + 3; ++col) {
+    PutGridCell(grid, row, col, {}, col > 2 + SlotsInUse(budgetCount));
+  }
 }
 
 // Writes a list's lines and its new-item row; returns the row after them.
 int PutList(GridEngine& grid, const CExpenseLne* line, int row, int budgetCount) {
   for (; line; line = line->next.get()) line->FillGridRow(grid, row++, budgetCount);
-  PutNewItemRow(grid, row, budgetCount + 3);
+  PutNewItemRow(grid, row, budgetCount);
   return row + 1;
 }
 

@@ -9,6 +9,7 @@
 #include "document/clipboard_transfer.h"
 #include "grid/grid_engine.h"
 #include "model/crop_budget.h"
+#include "model/grid_cells.h"
 #include "model/line_chain.h"
 #include "platform/app_message.h"
 
@@ -36,6 +37,14 @@ void HandleListRowCommand(const ListRowCommand& request, std::unique_ptr<Line>& 
     return;
   }
 
+  // Text goes only where the user could type it; elsewhere it would land in a
+  // field no cell shows.
+  const int column = request.column;
+  const bool headingRow = line && line->heading;
+  const bool textFits = headingRow ? column == 1
+                                   : column >= 1 && column <= request.lastEditableColumn;
+  if (paste == PasteKind::kText && !textFits) return;
+
   const bool createsLine = command == kCmdInsertLine || command == kCmdAddHeading ||
                            paste == PasteKind::kRecord || (paste == PasteKind::kText && !line);
   if (createsLine) {
@@ -47,11 +56,8 @@ void HandleListRowCommand(const ListRowCommand& request, std::unique_ptr<Line>& 
     // A record too large to read leaves the new line empty, as the user sees it.
     line->PasteFromClipboard(nullptr);
   } else if (paste == PasteKind::kText) {
-    const int column = request.column;
-    const bool editable = line->heading ? column == 1
-                                        : column >= 1 && column <= request.lastEditableColumn;
     std::string ignored;
-    if (editable) line->SetValue(column, PastedCellText(), &ignored);
+    line->SetValue(column, PastedCellText(), &ignored);
   }
 }
 
@@ -71,13 +77,15 @@ int RunListRowCommand(ListRowCommand request, GridEngine& grid, LinkOfRow linkOf
 }
 
 // A typed cell. The link of a new-item row is the list's empty end, so the line
-// made for it joins the end of that list. Returns the line edited, or nullptr
-// when the row has no link.
+// made for it joins the end of that list. Returns the line edited; nullptr when
+// nothing was typed on a new-item row.
 template <typename Line>
-Line* EditListCell(std::unique_ptr<Line>* link, int column, std::string_view text,
+Line* EditListCell(std::unique_ptr<Line>& link, int column, std::string_view text,
                    std::string* problem) {
-  if (!link) return nullptr;
-  if (!*link) LinkIn(*link, std::make_unique<Line>());
-  (*link)->SetValue(column, text, problem);
-  return link->get();
+  if (!link) {
+    if (IsUntouchedNewItemCell(column, text)) return nullptr;
+    LinkIn(link, std::make_unique<Line>());
+  }
+  link->SetValue(column, text, problem);
+  return link.get();
 }

@@ -46,16 +46,18 @@ void CBudgetWorksheet::FillVeterinaryGrid(GridEngine& grid) const {
   for (const CVeterinaryCost* line = lists.pVeterinaryCosts.get(); line; line = line->next.get()) {
     line->FillGridRow(grid, row++, n);
   }
+  // Open where a treatment's own cells are; budgets without slots take no count.
   PutGridCell(grid, row, 0, {}, false);
-  PutGridCell(grid, row, 1, "<Type new item here>", false);
-  for (int col = 2; col <= n + 3; ++col) PutGridCell(grid, row, col, {}, false);
+  PutGridCell(grid, row, 1, kNewItemText, false);
+  for (int col = 2; col <= n + 3; ++col) PutGridCell(grid, row, col, {}, col > 3 + SlotsInUse(n));
   for (int k = 0; k < n; ++k) PutGridCell(grid, row, 4 + n + k, {}, true);
   ++row;
   PutGridCell(grid, row, 0, "*", true);
   PutGridCell(grid, row, 1, "Totals", true);
   for (int col = 2; col <= n + 3; ++col) PutGridCell(grid, row, col, {}, true);
   for (int k = 0; k < n; ++k) {
-    PutGridCell(grid, row, 4 + n + k, FormatMoney(GetVeterinaryTotal(k)), true);
+    const std::string total = k < MAX_ALLOCATIONS ? FormatMoney(GetVeterinaryTotal(k)) : "";
+    PutGridCell(grid, row, 4 + n + k, total, true);
   }
   grid.SendMessage(GM_SETPROTECTDEFAULT, 0);
   grid.SendMessage(GM_SETDIMENSIONS, static_cast<std::uintptr_t>(row),

@@ -102,3 +102,5 @@ constexpr GridColor GridRgb(int r, int g, int b) {
 constexpr std::intptr_t PackRowCol(int row, int col) {
   return static_cast<std::intptr_t>((row & 0xFFFF) | ((col & 0xFFFF) << 16));
 }
+constexpr int PackedRow(std::intptr_t packed) { return static_cast<int>(packed & 0xFFFF); }
+constexpr int PackedCol(std::intptr_t packed) { return static_cast<int>((packed >> 16) & 0xFFFF); }

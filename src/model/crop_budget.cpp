@@ -5,6 +5,7 @@
 #include "document/number_parse.h"
 #include "document/number_text.h"
 #include "document/utf8_text.h"
+#include "model/grid_cells.h"
 #include "model/line_chain.h"
 #include "platform/app_message.h"
 
@@ -33,7 +34,10 @@ int CCropBudget::SetValue(int rowOrField, int column, std::string_view text,
       App_MessageBox("Null pParent pointer in CCropBudget::SetValue");
       return 0;
     }
-    if (!*slot) *slot = std::make_unique<CBudgetLine>();
+    if (!*slot) {
+      if (IsUntouchedNewItemCell(column, text)) return 1;
+      *slot = std::make_unique<CBudgetLine>();
+    }
     (*slot)->SetValue(column, text, message);
   } else {
     switch (rowOrField) {

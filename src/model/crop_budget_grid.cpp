@@ -59,7 +59,7 @@ void PutTotalsRow(GridEngine& grid, int row, std::string_view marker, std::strin
 
 void PutNewItemRow(GridEngine& grid, int row, int section) {
   PutGridCell(grid, row, 0, {}, false);
-  PutGridCell(grid, row, 1, "<Type new item here>", false);
+  PutGridCell(grid, row, 1, kNewItemText, false);
   if (section == kSectionReturns) {
     PutGridCell(grid, row, 2, {}, false);
   } else {

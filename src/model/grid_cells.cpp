@@ -21,3 +21,7 @@ void SetUpWorksheetGrid(GridEngine& grid, const GridFont& headingFont, int heade
   grid.SendMessage(GM_SETPROTECTCOLOR, GridRgb(229, 229, 229));
   grid.SendMessage(GM_SETHEADERHEIGHT, static_cast<std::uintptr_t>(headerHeight));
 }
+
+bool IsUntouchedNewItemCell(int column, std::string_view text) {
+  return column == 1 ? text == kNewItemText : text.empty();
+}

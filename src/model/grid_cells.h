@@ -8,6 +8,12 @@ class GridEngine;
 
 void PutGridCell(GridEngine& grid, int row, int col, std::string_view text, bool isProtected);
 
+// The first cell of the row where a new line is typed.
+inline constexpr std::string_view kNewItemText = "<Type new item here>";
+// A new-item row's cell still as the grid was filled: an edit that ended there,
+// as Escape ends one, typed nothing and makes no line.
+bool IsUntouchedNewItemCell(int column, std::string_view text);
+
 // The grid's mark for a cell that does not apply.
 inline constexpr std::string_view kNotApplicableCell = "\t";
 

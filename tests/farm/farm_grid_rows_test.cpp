@@ -100,7 +100,7 @@ TEST_F(FarmListGrids, BudgetsBeyondTheSlotsGetGreyColumnsWithNoShare) {
   EXPECT_EQ(GetGridCellText(grid, 1, 4 + 21 + 20), "");
   EXPECT_EQ(grid.SendMessage(GM_GETCOLS), 2 * 21 + 3);
   EXPECT_EQ(GetGridCellText(grid, 3, 4 + 21 + 19), "$ 2.00");  // totals row
-  EXPECT_EQ(GetGridCellText(grid, 3, 4 + 21 + 20), "$ 0.00");
+  EXPECT_EQ(GetGridCellText(grid, 3, 4 + 21 + 20), "");
 }
 
 }  // namespace
