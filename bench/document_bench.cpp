@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <string>
 
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "synthetic_worksheet.h"
 
 namespace {

@@ -12,15 +12,15 @@
 #include <filesystem>
 #include <string>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "grid/grid_messages.h"
 #include "model/crop_budget.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "qt/design_font.h"
 #include "qt/grid_widget.h"
 #include "qt/qt_dialog.h"

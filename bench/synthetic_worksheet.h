@@ -5,9 +5,9 @@
 #include <filesystem>
 #include <string>
 
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 
 inline void FillSyntheticBudget(CCropBudget& budget, int lines) {
   budget.publicationId = "B-1";

@@ -12,7 +12,7 @@
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "synthetic_worksheet.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_resources.h"
 #include "app/shell_open.h"
 #include "document/worksheet.h"

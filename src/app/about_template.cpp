@@ -1,4 +1,4 @@
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_resources.h"
 #include "platform/dialog.h"
 

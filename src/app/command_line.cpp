@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "model/text_case.h"
+#include "text/text_case.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/command_line.h"
-#include "document/number_text.h"
+#include "text/number_text.h"
 #include "platform/app_message.h"
 #include "platform/dialog.h"
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/default_expenses.h"
@@ -94,7 +94,7 @@ void InsertBudgetTab(Dialog& window) {
   App_Document().GetBudget(position, true);
   window.InsertTab(kIdcTabStrip, position + 1, "");
   window.SetTabSelection(kIdcTabStrip, position + 1);
-  window.SetFocusItem(kIdcEditId);
+  window.SetFocusItem(kIdcEditIdOrName);
   ShowCurrentTab(window);
 }
 
@@ -104,6 +104,6 @@ void ShowFirstBudget(Dialog& window) {
     return;
   }
   window.SetTabSelection(kIdcTabStrip, 1);
-  window.SetFocusItem(kIdcEditId);
+  window.SetFocusItem(kIdcEditIdOrName);
   ShowCurrentTab(window);
 }

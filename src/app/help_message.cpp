@@ -1,8 +1,8 @@
 #include "app/help_message.h"
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "platform/dialog.h"
 

@@ -3,11 +3,11 @@
 #include <map>
 #include <string>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/window_geometry.h"
 #include "model/crop_budget.h"
-#include "model/money.h"
+#include "text/money.h"
 #include "platform/app_message.h"
 
 namespace {

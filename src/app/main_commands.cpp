@@ -1,7 +1,7 @@
 // The main window's commands: menu bar, popup menus and its buttons.
 #include "app/about_dialog.h"
 #include "app/analysis_window.h"
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_resources.h"
 #include "app/document_title.h"

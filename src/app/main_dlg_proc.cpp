@@ -1,4 +1,4 @@
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_state.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_state.h"
 #include "grid/grid_engine.h"
 #include "model/grid_cells.h"

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "app/analysis_window.h"
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/document_title.h"
@@ -12,7 +12,7 @@
 #include "app/popup_menus.h"
 #include "app/show_dialog.h"
 #include "app/tab_view.h"
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "platform/app_message.h"
@@ -120,7 +120,7 @@ void HeaderEdited(Dialog& window, int id) {
     std::string ignored;
     budget->SetValue(id, 0, text, &ignored);
     SetDocumentModified();
-    if (id == kIdcEditId) budget->ShowHeader(window, tab, true);
+    if (id == kIdcEditIdOrName) budget->ShowHeader(window, tab, true);
     if (id == kIdcEditUnits) {
       if (GridEngine* grid = MainGrid(window)) budget->FillGrid(*grid);
     }
@@ -155,8 +155,8 @@ bool MainNotification(Dialog& window, const DialogEvent& event) {
   switch (event.id) {
     case kIdcGrid:
       return FromGrid(window, event);
-    case kIdcEditId:
-    case kIdcEditTitle:
+    case kIdcEditIdOrName:
+    case kIdcEditTitleOrPhone:
     case kIdcEditUnits:
     case kIdcEditFootnote:
     case kIdcEditAddress:

@@ -1,5 +1,5 @@
 // Creation of the main window, step by step.
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/default_expenses.h"

@@ -1,4 +1,4 @@
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_resources.h"
 #include "platform/app_message.h"
 
@@ -21,9 +21,9 @@ DialogTemplate BuildMainWindow() {
       {kIdcTabStrip, ControlKind::kTabStrip, "", 4, 4, 512, 322, kStyleNone},
       {kIdcLabelId, ControlKind::kLabel, "Budget / Publication ID", kColumnX, 24, kColumnWidth, 8,
        kStyleNone},
-      {kIdcEditId, ControlKind::kEdit, "", kColumnX, 34, 48, 12, kStyleNone},
+      {kIdcEditIdOrName, ControlKind::kEdit, "", kColumnX, 34, 48, 12, kStyleNone},
       {kIdcLabelTitle, ControlKind::kLabel, "Title", kColumnX, 50, kColumnWidth, 8, kStyleNone},
-      {kIdcEditTitle, ControlKind::kEdit, "", kColumnX, 60, kColumnWidth, 12, kStyleNone},
+      {kIdcEditTitleOrPhone, ControlKind::kEdit, "", kColumnX, 60, kColumnWidth, 12, kStyleNone},
       {kIdcLabelHerdUnit, ControlKind::kLabel, "Specify Herd Unit", kColumnX, 76, kColumnWidth, 8,
        kStyleNone},
       {kIdcComboHerdUnit, ControlKind::kComboBox, "", kColumnX, 86, 70, 80, kStyleVScroll},

@@ -1,8 +1,8 @@
 #include "app/popup_menus.h"
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/tab_view.h"
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "model/crop_budget.h"
 #include "platform/clipboard.h"
 

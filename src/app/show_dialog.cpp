@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_resources.h"
 #include "app/document_title.h"

@@ -1,6 +1,6 @@
 #include "app/summary_tab.h"
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "platform/dialog.h"
@@ -8,11 +8,11 @@
 void ShowSummaryFields(const CBudgetWorksheet& document, Dialog& window) {
   window.SetItemText(kIdcLabelId, "Name");
   window.SetItemText(kIdcLabelTitle, "Phone");
-  window.SetItemLimit(kIdcEditTitle, static_cast<int>(kDocumentPhoneChars));
+  window.SetItemLimit(kIdcEditTitleOrPhone, static_cast<int>(kDocumentPhoneChars));
   window.SetItemLimit(kIdcEditAddress, static_cast<int>(kDocumentAddressChars));
-  window.SetItemText(kFieldName, document.name);
-  window.SetItemText(kFieldPhone, document.phone);
-  window.SetItemText(kFieldAddress, document.address);
+  window.SetItemText(kIdcEditIdOrName, document.name);
+  window.SetItemText(kIdcEditTitleOrPhone, document.phone);
+  window.SetItemText(kIdcEditAddress, document.address);
 }
 
 // TODO: the whole-farm and operating cost summaries; until they exist the

@@ -4,7 +4,7 @@
 #include <array>
 
 #include "app/analysis_window.h"
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/help_message.h"
@@ -28,9 +28,9 @@ struct SwitchableControl {
 
 constexpr std::array<SwitchableControl, 16> kSwitchable = {{
     {kIdcLabelId, true, true},
-    {kIdcEditId, true, true},
+    {kIdcEditIdOrName, true, true},
     {kIdcLabelTitle, true, true},
-    {kIdcEditTitle, true, true},
+    {kIdcEditTitleOrPhone, true, true},
     {kIdcLabelHerdUnit, true, true},
     {kIdcComboHerdUnit, true, false},
     {kIdcEditAddress, false, true},
@@ -55,7 +55,7 @@ void ShowControlsFor(Dialog& window, TabKind kind) {
 
 // The ID edit and the top of the instruction box follow the header above them.
 void PlaceHeader(Dialog& window, PixelRect idEdit, int instructionsTop) {
-  window.MoveItem(kIdcEditId, idEdit);
+  window.MoveItem(kIdcEditIdOrName, idEdit);
   PixelRect instructions = window.GetItemRect(kIdcInstructions);
   instructions.top = instructionsTop;
   window.MoveItem(kIdcInstructions, instructions);
@@ -66,8 +66,8 @@ void ShowBudgetTab(Dialog& window, CCropBudget& budget, int tab) {
   budget.ShowHeader(window, tab, false);
   if (GridEngine* grid = MainGrid(window)) budget.FillGrid(*grid);
   ShowAnalysis(&budget, false, 0);
-  window.SetItemLimit(kIdcEditId, kBudgetIdEditChars);
-  PixelRect idEdit = window.GetItemRect(kIdcEditId);
+  window.SetItemLimit(kIdcEditIdOrName, kBudgetIdEditChars);
+  PixelRect idEdit = window.GetItemRect(kIdcEditIdOrName);
   idEdit.right = idEdit.left + kBudgetIdEditChars * units.charWidth;
   PlaceHeader(window, idEdit,
               window.GetItemRect(kIdcEditFootnote).bottom + 2 * units.charHeight);
@@ -84,9 +84,9 @@ void ShowSummaryTab(Dialog& window) {
                     window.IsItemChecked(kIdcRadioWholeFarm));
   }
   ShowAnalysis(nullptr, false, 0);
-  window.SetItemLimit(kIdcEditId, static_cast<int>(kDocumentNameChars));
-  PixelRect idEdit = window.GetItemRect(kIdcEditId);
-  idEdit.right = window.GetItemRect(kIdcEditTitle).right;
+  window.SetItemLimit(kIdcEditIdOrName, static_cast<int>(kDocumentNameChars));
+  PixelRect idEdit = window.GetItemRect(kIdcEditIdOrName);
+  idEdit.right = window.GetItemRect(kIdcEditTitleOrPhone).right;
   PlaceHeader(window, idEdit,
               window.GetItemRect(kIdcRadioOperating).bottom + 2 * units.charHeight);
 }
@@ -126,7 +126,7 @@ void RebuildTabs(Dialog& window) {
   int tab = 1;
   for (const CCropBudget* budget = App_Document().budgets.get(); budget;
        budget = budget->next.get(), ++tab) {
-    window.InsertTab(kIdcTabStrip, tab, budget->GetFieldText(kFieldPublicationId));
+    window.InsertTab(kIdcTabStrip, tab, budget->GetFieldText(kIdcEditIdOrName));
   }
   const int count = window.CountTabs(kIdcTabStrip);
   window.SetTabSelection(kIdcTabStrip, selected >= 0 && selected < count ? selected : count - 1);

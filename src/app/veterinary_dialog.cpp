@@ -1,6 +1,6 @@
 #include "app/list_dialogs.h"
 #include "app/whole_farm_dialog.h"
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "document/worksheet.h"
 #include "farm/list_row_operation.h"
 #include "reports/whole_farm_text.h"

@@ -4,14 +4,14 @@
 #include <array>
 #include <vector>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/document_title.h"
 #include "app/not_available.h"
 #include "app/tab_view.h"
 #include "app/window_geometry.h"
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "document/worksheet.h"
 #include "farm/distribution.h"
 #include "grid/grid_engine.h"

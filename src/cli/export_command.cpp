@@ -4,11 +4,11 @@
 #include <cstdio>
 #include <string_view>
 
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/cell_dump.h"
 #include "reports/whole_farm_text.h"
 

@@ -9,9 +9,9 @@
 
 #include "app/app_main.h"
 #include "document/worksheet.h"
-#include "platform/headless_platform.h"
-#include "platform/headless_script_app.h"
-#include "platform/headless_script_runner.h"
+#include "headless/headless_platform.h"
+#include "script/script_app.h"
+#include "script/script_runner.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "document/worksheet.h"
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "platform/app_message.h"
 
 CBudgetWorksheet::CBudgetWorksheet() = default;
@@ -54,13 +54,13 @@ bool CBudgetWorksheet::DeleteBudget(int position) {
 
 void CBudgetWorksheet::SetField(int field, std::string_view text) {
   switch (field) {
-    case kFieldName:
+    case kIdcEditIdOrName:
       name.assign(FirstChars(text, kDocumentNameChars));
       break;
-    case kFieldPhone:
+    case kIdcEditTitleOrPhone:
       phone.assign(FirstChars(text, kDocumentPhoneChars));
       break;
-    case kFieldAddress:
+    case kIdcEditAddress:
       address.assign(FirstChars(text, kDocumentAddressChars));
       break;
     default:

@@ -9,6 +9,7 @@
 
 #include "farm/whole_farm_lists.h"
 #include "model/crop_budget.h"
+#include "platform/resource_ids.h"
 
 class CTagBuffer;
 class GridEngine;
@@ -19,13 +20,6 @@ inline constexpr std::string_view kProgramVersion = "1.95";
 inline constexpr std::size_t kDocumentNameChars = 32;
 inline constexpr std::size_t kDocumentPhoneChars = 32;
 inline constexpr std::size_t kDocumentAddressChars = 150;
-
-// Summary tab controls that show the document's fields.
-enum DocumentField : int {
-  kFieldName = 1071,
-  kFieldPhone = 1070,
-  kFieldAddress = 1073,
-};
 
 class CBudgetWorksheet {
  public:

@@ -1,9 +1,9 @@
 #include <filesystem>
 
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
-#include "document/tag_writer.h"
-#include "document/utf8_text.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
+#include "text/tag_writer.h"
+#include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 

@@ -1,13 +1,13 @@
 #include "farm/expense_line.h"
 
-#include "document/clipboard_transfer.h"
-#include "document/number_parse.h"
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
-#include "document/tag_writer.h"
+#include "platform/clipboard_transfer.h"
+#include "text/number_parse.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
+#include "text/tag_writer.h"
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
-#include "model/money.h"
+#include "text/money.h"
 #include "platform/app_message.h"
 
 CExpenseLne::CExpenseLne() { allocation.fill(-1); }

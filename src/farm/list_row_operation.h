@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "grid/grid_engine.h"
 #include "model/crop_budget.h"
 #include "model/grid_cells.h"

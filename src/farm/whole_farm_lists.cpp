@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
 #include "model/line_chain.h"
 
 namespace {

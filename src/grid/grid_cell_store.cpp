@@ -1,6 +1,6 @@
 #include "grid/grid_cell_store.h"
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid/grid_messages.h"
 
 namespace {

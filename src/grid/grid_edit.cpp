@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid/grid_engine.h"
 
 void GridEngine::Char(char32_t code) {

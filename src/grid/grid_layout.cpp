@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid/grid_engine.h"
 
 namespace {

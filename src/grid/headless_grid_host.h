@@ -2,7 +2,7 @@
 // A grid host without a screen: notifications go nowhere and text is measured
 // with fixed metrics (7 pixels a character, a line as high as the font).
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid/grid_host.h"
 
 class HeadlessGridHost : public GridHost {

@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "document/number_parse.h"
-#include "document/utf8_text.h"
+#include "text/number_parse.h"
+#include "text/utf8_text.h"
 #include "model/line_chain.h"
-#include "model/money.h"
+#include "text/money.h"
 
 namespace {
 

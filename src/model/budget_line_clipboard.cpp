@@ -2,11 +2,11 @@
 #include <array>
 #include <string>
 
-#include "document/clipboard_transfer.h"
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
+#include "platform/clipboard_transfer.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
 #include "model/budget_line.h"
-#include "model/text_case.h"
+#include "text/text_case.h"
 #include "platform/app_message.h"
 
 namespace {

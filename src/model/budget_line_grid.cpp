@@ -5,7 +5,7 @@
 #include "model/budget_line.h"
 #include "model/crop_budget.h"
 #include "model/grid_cells.h"
-#include "model/money.h"
+#include "text/money.h"
 
 namespace {
 

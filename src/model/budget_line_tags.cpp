@@ -1,11 +1,11 @@
 // The line's element in the document and on the clipboard.
 #include <string>
 
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
-#include "document/tag_writer.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
+#include "text/tag_writer.h"
 #include "model/budget_line.h"
-#include "model/text_case.h"
+#include "text/text_case.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Rows handed to the budget by the whole-farm lists and its own interest.
 #include <cmath>
 
-#include "document/number_parse.h"
-#include "document/utf8_text.h"
+#include "text/number_parse.h"
+#include "text/utf8_text.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"
-#include "model/money.h"
-#include "model/text_case.h"
+#include "text/money.h"
+#include "text/text_case.h"
 #include "platform/app_message.h"
 #include "platform/dialog_window.h"
 

@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "document/number_parse.h"
-#include "document/number_text.h"
-#include "document/utf8_text.h"
+#include "text/number_parse.h"
+#include "text/number_text.h"
+#include "text/utf8_text.h"
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
 #include "platform/app_message.h"
@@ -41,19 +41,19 @@ int CCropBudget::SetValue(int rowOrField, int column, std::string_view text,
     (*slot)->SetValue(column, text, message);
   } else {
     switch (rowOrField) {
-      case kFieldPublicationId:
+      case kIdcEditIdOrName:
         SetHeaderText(publicationId, text, kBudgetIdChars);
         break;
-      case kFieldTitle:
+      case kIdcEditTitleOrPhone:
         SetHeaderText(title, text, kBudgetTitleChars);
         break;
-      case kFieldFootnote:
+      case kIdcEditFootnote:
         SetHeaderText(footnote, text, kBudgetFootnoteChars);
         break;
-      case kFieldHerdUnit:
+      case kIdcComboHerdUnit:
         SetHeaderText(herdUnitName, text, kHerdUnitChars);
         break;
-      case kFieldNumberOfUnits: {
+      case kIdcEditUnits: {
         std::string scratch;
         numUnits = ParseInteger(text, "Number of Acres", message ? message : &scratch);
         break;
@@ -68,11 +68,11 @@ int CCropBudget::SetValue(int rowOrField, int column, std::string_view text,
 
 std::string CCropBudget::GetFieldText(int field) const {
   switch (field) {
-    case kFieldPublicationId:
+    case kIdcEditIdOrName:
       return publicationId.empty() ? std::string(kUntitledTab) : publicationId;
-    case kFieldTitle:
+    case kIdcEditTitleOrPhone:
       return title.empty() ? std::string(kUntitledTab) : title;
-    case kFieldNumberOfUnits: {
+    case kIdcEditUnits: {
       std::string text = numUnits < 0 ? std::string() : FormatInt(numUnits);
       if (!herdUnitName.empty()) text += " " + herdUnitName;
       return text;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "model/budget_line.h"
+#include "platform/resource_ids.h"
 
 class Dialog;
 class PlatformWindow;
@@ -16,25 +17,6 @@ inline constexpr std::size_t kBudgetIdChars = 12;
 inline constexpr std::size_t kBudgetTitleChars = 70;
 inline constexpr std::size_t kBudgetFootnoteChars = 512;
 inline constexpr std::size_t kHerdUnitChars = 12;
-
-// Main window controls that show the header fields.
-enum BudgetField : int {
-  kFieldPublicationId = 1071,
-  kFieldTitle = 1070,
-  kFieldNumberOfUnits = 1079,
-  kFieldFootnote = 1069,
-  kFieldHerdUnit = 1009,
-};
-
-// Row commands of every grid's right-click menu.
-enum RowCommand : int {
-  kCmdDelete = 1050,
-  kCmdCopy = 1051,
-  kCmdCut = 1052,
-  kCmdPaste = 1053,
-  kCmdInsertLine = 1088,
-  kCmdAddHeading = 1114,
-};
 
 struct SectionTotals {
   double returns = 0;

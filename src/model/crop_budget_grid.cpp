@@ -6,7 +6,7 @@
 #include "model/crop_budget.h"
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
-#include "model/money.h"
+#include "text/money.h"
 
 namespace {
 

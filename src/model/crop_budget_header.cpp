@@ -1,7 +1,7 @@
 // The budget's header in the main window's edits, and its tab's label.
 #include <array>
 
-#include "document/number_text.h"
+#include "text/number_text.h"
 #include "model/crop_budget.h"
 #include "platform/dialog.h"
 
@@ -24,26 +24,26 @@ void CCropBudget::ShowHeader(Dialog& mainWindow, int tabIndex, bool labelOnly) c
   mainWindow.SetItemText(kLabelTitle, "Title");
   mainWindow.SetItemText(kLabelFootnote, "Footnote");
 
-  mainWindow.SetItemLimit(kFieldTitle, static_cast<int>(kBudgetTitleChars));
-  mainWindow.SetItemLimit(kFieldFootnote, static_cast<int>(kBudgetFootnoteChars));
+  mainWindow.SetItemLimit(kIdcEditTitleOrPhone, static_cast<int>(kBudgetTitleChars));
+  mainWindow.SetItemLimit(kIdcEditFootnote, static_cast<int>(kBudgetFootnoteChars));
   mainWindow.SetItemLimit(kEditAddress, kAddressChars);
-  mainWindow.SetItemLimit(kFieldNumberOfUnits, kNumberOfUnitsChars);
+  mainWindow.SetItemLimit(kIdcEditUnits, kNumberOfUnitsChars);
 
-  mainWindow.SetItemLimit(kFieldHerdUnit, static_cast<int>(kHerdUnitChars));
+  mainWindow.SetItemLimit(kIdcComboHerdUnit, static_cast<int>(kHerdUnitChars));
   // Emptying the list empties the box's text too, which only a full display puts back.
   if (!labelOnly) {
-    mainWindow.ResetItems(kFieldHerdUnit);
-    for (std::string_view unit : kHerdUnits) mainWindow.AddItemString(kFieldHerdUnit, unit);
+    mainWindow.ResetItems(kIdcComboHerdUnit);
+    for (std::string_view unit : kHerdUnits) mainWindow.AddItemString(kIdcComboHerdUnit, unit);
   }
 
   if (tabIndex >= 0 && tabIndex < mainWindow.CountTabs(kTabStrip)) {
-    mainWindow.SetTabLabel(kTabStrip, tabIndex, GetFieldText(kFieldPublicationId));
+    mainWindow.SetTabLabel(kTabStrip, tabIndex, GetFieldText(kIdcEditIdOrName));
   }
   if (labelOnly) return;
 
-  mainWindow.SetItemText(kFieldPublicationId, publicationId);
-  mainWindow.SetItemText(kFieldTitle, title);
-  mainWindow.SetItemText(kFieldFootnote, footnote);
-  mainWindow.SetItemText(kFieldHerdUnit, herdUnitName);
-  mainWindow.SetItemText(kFieldNumberOfUnits, numUnits < 0 ? std::string() : FormatInt(numUnits));
+  mainWindow.SetItemText(kIdcEditIdOrName, publicationId);
+  mainWindow.SetItemText(kIdcEditTitleOrPhone, title);
+  mainWindow.SetItemText(kIdcEditFootnote, footnote);
+  mainWindow.SetItemText(kIdcComboHerdUnit, herdUnitName);
+  mainWindow.SetItemText(kIdcEditUnits, numUnits < 0 ? std::string() : FormatInt(numUnits));
 }

@@ -1,7 +1,7 @@
 // The row commands of the budget grid's right-click menu.
 #include <string>
 
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "grid/grid_engine.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"

@@ -1,9 +1,9 @@
 // The budget's element in the document.
 #include <array>
 
-#include "document/tag_buffer.h"
-#include "document/tag_reader.h"
-#include "document/tag_writer.h"
+#include "text/tag_buffer.h"
+#include "text/tag_reader.h"
+#include "text/tag_writer.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "platform/platform.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <QTextEdit>
 
 #include "qt/qt_text.h"
-#include "qt/rtf_reader.h"
+#include "text/rtf_reader.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 #include "reports/budget_text.h"
 
-#include "document/number_text.h"
+#include "text/number_text.h"
 #include "model/crop_budget.h"
-#include "model/money.h"
+#include "text/money.h"
 
 namespace {
 

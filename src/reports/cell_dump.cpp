@@ -1,6 +1,6 @@
 #include "reports/cell_dump.h"
 
-#include "document/number_text.h"
+#include "text/number_text.h"
 #include "grid/grid_engine.h"
 
 std::string EscapeCellText(std::string_view text) {

@@ -17,12 +17,12 @@ class FileCommandsTest : public MainWindowTest {
 TEST_F(FileCommandsTest, SaveWritesToTheKnownNameAndAFailedSaveKeepsIt) {
   const std::string path = folder.File("herd.vqn");
   ChooseFile(kCmdSaveAs, path);
-  Edit(kIdcEditTitle, "Cow-calf");
+  Edit(kIdcEditTitleOrPhone, "Cow-calf");
   Command(kCmdSave);  // the name is known: no file dialog
   EXPECT_FALSE(App_IsModified());
   EXPECT_NE(ReadBytes(path).find("<TITLE>Cow-calf</TITLE>"), std::string::npos);
 
-  Edit(kIdcEditId, "CC-09");
+  Edit(kIdcEditIdOrName, "CC-09");
   ChooseFile(kCmdSaveAs, folder.File("missing/herd.vqn"));
   EXPECT_EQ(TakeMessages().at(0).rfind("Problem saving file <", 0), 0u);
   EXPECT_TRUE(App_IsModified());

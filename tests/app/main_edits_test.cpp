@@ -39,10 +39,10 @@ TEST_F(MainEditsTest, EachTabComesBackWhereItsGridWasScrolled) {
 }
 
 TEST_F(MainEditsTest, HeaderEditsSetTheBudgetFields) {
-  Edit(kIdcEditId, "CC-09");
+  Edit(kIdcEditIdOrName, "CC-09");
   EXPECT_EQ(Budget(0).publicationId, "CC-09");
   EXPECT_EQ(TabLabels()[1], "CC-09");
-  EXPECT_FALSE(window->GetItemModified(kIdcEditId));
+  EXPECT_FALSE(window->GetItemModified(kIdcEditIdOrName));
   Edit(kIdcEditUnits, "40");
   EXPECT_EQ(Budget(0).numUnits, 40);
   Done(UserSelect(*window, kIdcComboHerdUnit, 3));
@@ -51,14 +51,14 @@ TEST_F(MainEditsTest, HeaderEditsSetTheBudgetFields) {
   Edit(kIdcComboHerdUnit, "Ewe");
   EXPECT_EQ(Budget(0).herdUnitName, "Ewe");
   // Renaming the tab leaves the herd unit on show.
-  Edit(kIdcEditId, "CC-10");
+  Edit(kIdcEditIdOrName, "CC-10");
   EXPECT_EQ(Text(kIdcComboHerdUnit), "Ewe");
   EXPECT_EQ(window->CountItemStrings(kIdcComboHerdUnit), 5);
 
   ClickTab(0);
-  Edit(kFieldName, "Bar K Ranch");
-  Edit(kFieldPhone, "555-0100");
-  Edit(kFieldAddress, "Box 12\r\nCorvale");
+  Edit(kIdcEditIdOrName, "Bar K Ranch");
+  Edit(kIdcEditTitleOrPhone, "555-0100");
+  Edit(kIdcEditAddress, "Box 12\r\nCorvale");
   EXPECT_EQ(App_Document().name, "Bar K Ranch");
   EXPECT_EQ(App_Document().phone, "555-0100");
   EXPECT_EQ(App_Document().address, "Box 12\r\nCorvale");

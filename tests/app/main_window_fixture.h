@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
-#include "platform/headless_platform.h"
-#include "platform/headless_user.h"
+#include "headless/headless_platform.h"
+#include "headless/headless_user.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:

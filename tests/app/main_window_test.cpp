@@ -17,15 +17,15 @@ TEST_F(MainWindowTest, HeaderControlsFollowTheTab) {
       {kIdcComboHerdUnit, true, false},  {kIdcEditAddress, false, true},
       {kIdcEditUnits, true, false},      {kIdcEditFootnote, true, false},
       {kIdcRadioWholeFarm, false, true}, {kIdcMachineButton, false, false},
-      {kIdcEditId, true, true},
+      {kIdcEditIdOrName, true, true},
   };
   for (const Visibility& control : switching)
     EXPECT_EQ(window->IsItemVisible(control.id), control.onBudget) << control.id;
-  EXPECT_EQ(window->GetItemRect(kIdcEditId).Width(), 12 * window->AverageCharWidth());
+  EXPECT_EQ(window->GetItemRect(kIdcEditIdOrName).Width(), 12 * window->AverageCharWidth());
   ClickTab(0);
   for (const Visibility& control : switching)
     EXPECT_EQ(window->IsItemVisible(control.id), control.onSummary) << control.id;
-  EXPECT_EQ(window->GetItemRect(kIdcEditId).right, window->GetItemRect(kIdcEditTitle).right);
+  EXPECT_EQ(window->GetItemRect(kIdcEditIdOrName).right, window->GetItemRect(kIdcEditTitleOrPhone).right);
   EXPECT_EQ(GridRows(), 0);
 }
 

@@ -53,7 +53,7 @@ TEST_F(SecondaryDialogsTest, CancelStillRefreshesTheTab) {
   }});
   EXPECT_EQ(App_ShowDialog(123, false), 0);
   EXPECT_EQ(Budget(0).interestRate, 6.0);
-  EXPECT_EQ(Text(kIdcEditId), "CHANGED");
+  EXPECT_EQ(Text(kIdcEditIdOrName), "CHANGED");
 }
 
 TEST_F(SecondaryDialogsTest, DoubleClickOnTheInterestRowOpensItsDialog) {

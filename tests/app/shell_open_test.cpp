@@ -5,7 +5,7 @@
 #include "app/app_state.h"
 #include "app/shell_open.h"
 #include "document/temp_folder.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace {
 

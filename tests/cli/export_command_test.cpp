@@ -12,7 +12,7 @@
 #include <unistd.h>
 
 #include "document/temp_folder.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "document/tag_buffer.h"
-#include "platform/headless_platform.h"
+#include "text/tag_buffer.h"
+#include "headless/headless_platform.h"
 #include "temp_folder.h"
 
 namespace {
@@ -56,9 +56,9 @@ TEST_F(Worksheet, BudgetsAreMadeWhenAskedNeverAllDeletedAndFieldsCut) {
 
   std::string accented;  // fields are cut to their limits in characters
   for (int i = 0; i < 200; ++i) accented += "\xC3\xA9";
-  worksheet.SetField(kFieldName, accented);
-  worksheet.SetField(kFieldPhone, std::string(40, '5'));
-  worksheet.SetField(kFieldAddress, accented);
+  worksheet.SetField(kIdcEditIdOrName, accented);
+  worksheet.SetField(kIdcEditTitleOrPhone, std::string(40, '5'));
+  worksheet.SetField(kIdcEditAddress, accented);
   worksheet.SetField(1072, "ignored");
   EXPECT_EQ(worksheet.name + "|" + worksheet.phone + "|" + worksheet.address,
             accented.substr(0, 2 * 32) + "|" + std::string(32, '5') + "|" + accented.substr(0, 2 * 150));

@@ -6,12 +6,12 @@
 #include <tuple>
 #include <vector>
 
-#include "document/clipboard_transfer.h"
-#include "document/tag_buffer.h"
+#include "platform/clipboard_transfer.h"
+#include "text/tag_buffer.h"
 #include "app/default_expenses.h"
 #include "document/worksheet.h"
 #include "farm/expense_line.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 
 namespace {

@@ -3,13 +3,13 @@
 
 #include <string>
 
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "document/worksheet.h"
 #include "farm/expense_line.h"
 #include "farm/veterinary_cost.h"
 #include "grid/grid_engine.h"
 #include "platform/clipboard.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "support/recording_grid_host.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <tuple>
 #include <vector>
 
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
 #include "farm/veterinary_cost.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 
 namespace {

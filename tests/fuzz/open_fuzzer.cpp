@@ -6,12 +6,12 @@
 #include <string>
 #include <string_view>
 
-#include "document/tag_buffer.h"
+#include "text/tag_buffer.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "model/budget_line.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/budget_text.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid_fixture.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "grid/grid_engine.h"
 #include "model/crop_budget.h"
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "support/recording_grid_host.h"
 
 class BudgetFixture : public ::testing::Test {

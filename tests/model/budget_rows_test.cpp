@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "budget_fixture.h"
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 
 namespace {
 

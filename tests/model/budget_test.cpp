@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "budget_fixture.h"
-#include "document/tag_buffer.h"
-#include "model/money.h"
+#include "text/tag_buffer.h"
+#include "text/money.h"
 
 namespace {
 
@@ -115,10 +115,10 @@ TEST(BudgetLine, MarkupReadsBackByKind) {
 
 TEST_F(Budget, HeaderFieldsAndNames) {
   std::string message;
-  budget.SetValue(kFieldPublicationId, 0, "CC-09-LONGER-ID", &message);
-  budget.SetValue(kFieldFootnote, 0, std::string(600, 'f'), &message);
-  budget.SetValue(kFieldHerdUnit, 0, "Heifer calves", &message);
-  budget.SetValue(kFieldNumberOfUnits, 0, "120 cows", &message);
+  budget.SetValue(kIdcEditIdOrName, 0, "CC-09-LONGER-ID", &message);
+  budget.SetValue(kIdcEditFootnote, 0, std::string(600, 'f'), &message);
+  budget.SetValue(kIdcComboHerdUnit, 0, "Heifer calves", &message);
+  budget.SetValue(kIdcEditUnits, 0, "120 cows", &message);
   EXPECT_EQ(budget.publicationId + "|" + budget.herdUnitName + "|" + std::to_string(budget.numUnits),
             "CC-09-LONGER|Heifer calve|120");
   EXPECT_EQ(budget.footnote, std::string(512, 'f'));
@@ -134,8 +134,8 @@ TEST_F(Budget, HeaderFieldsAndNames) {
     budget.publicationId = id;
     budget.numUnits = n;
     budget.herdUnitName = unit;
-    EXPECT_EQ(budget.GetDisplayName() + "|" + budget.GetFieldText(kFieldPublicationId) + "|" +
-                  budget.GetFieldText(kFieldNumberOfUnits),
+    EXPECT_EQ(budget.GetDisplayName() + "|" + budget.GetFieldText(kIdcEditIdOrName) + "|" +
+                  budget.GetFieldText(kIdcEditUnits),
               expected);
   }
 }

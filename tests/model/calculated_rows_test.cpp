@@ -43,7 +43,7 @@ TEST_F(CalculatedRows, OperatingInterestFollowsOperatingCostsAndTheDialog) {
   budget.SetValue(5, 6, "400", &message);  // Feed
   EXPECT_EQ(Operating(), "Feed=400.0;Salt=200.0;Operating Interest=24.00;");
   budget.interestTerm = 7;
-  budget.SetValue(kFieldTitle, 0, "Cow-calf", &message);
+  budget.SetValue(kIdcEditTitleOrPhone, 0, "Cow-calf", &message);
   EXPECT_DOUBLE_EQ(budget.sections[kSectionOperating]->next->next->value, 0.08 * 600 * 7 / 12)
       << "stored unrounded";
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 
 namespace {
 

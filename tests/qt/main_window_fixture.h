@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/app_ids.h"
+#include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"

@@ -13,7 +13,7 @@ TEST_F(MainWindowTest, NewWorksheetShowsSummaryAndUntitledTabsOnTheWorkArea) {
   EXPECT_EQ(Tabs()->tabText(0).toStdString(), "Summary");
   EXPECT_EQ(Tabs()->tabText(1).toStdString(), "Untitled Tab");
   EXPECT_EQ(Tabs()->currentIndex(), 1);
-  EXPECT_EQ(dialog_->GetFocusItem(), kIdcEditId);
+  EXPECT_EQ(dialog_->GetFocusItem(), kIdcEditIdOrName);
   QTest::qWait(0);  // the frame is placed again once its decorations are known
   const PixelRect area = platform_.WorkArea();
   const PixelRect frame = dialog_->GetItemRect(kWindowItem);

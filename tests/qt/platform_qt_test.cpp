@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QTemporaryDir>
 
-#include "document/clipboard_transfer.h"
+#include "platform/clipboard_transfer.h"
 #include "platform/app_message.h"
 #include "qt/qt_platform.h"
 #include "qt_test_support.h"

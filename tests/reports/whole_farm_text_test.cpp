@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "platform/headless_platform.h"
+#include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 #include "reports/whole_farm_text.h"
 

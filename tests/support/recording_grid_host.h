@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "document/utf8_text.h"
+#include "text/utf8_text.h"
 #include "grid/grid_host.h"
 
 struct RecordedNotification {

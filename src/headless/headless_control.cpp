@@ -1,0 +1,95 @@
+#include "headless/headless_control.h"
+
+#include <algorithm>
+
+#include "text/utf8_text.h"
+
+int DialogUnitsToPixelsX(int units) { return units * kHeadlessCharWidth / 4; }
+int DialogUnitsToPixelsY(int units) { return units * kHeadlessCharHeight / 8; }
+
+bool SameStyle(const TextStyle& a, const TextStyle& b) {
+  return a.bold == b.bold && a.italic == b.italic && a.autoColor == b.autoColor &&
+         (a.autoColor || a.color == b.color);
+}
+
+HeadlessControl::HeadlessControl(const ControlTemplate& from)
+    : id(from.id),
+      kind(from.kind),
+      style(from.style),
+      text(from.text),
+      visible((from.style & kStyleHidden) == 0),
+      enabled((from.style & kStyleDisabled) == 0) {
+  rect.left = DialogUnitsToPixelsX(from.x);
+  rect.top = DialogUnitsToPixelsY(from.y);
+  rect.right = rect.left + DialogUnitsToPixelsX(from.width);
+  rect.bottom = rect.top + DialogUnitsToPixelsY(from.height);
+}
+
+bool HeadlessControl::TakesTyping() const {
+  return kind == ControlKind::kEdit || kind == ControlKind::kComboBox;
+}
+
+bool HeadlessControl::IsClickable() const {
+  return kind == ControlKind::kButton || kind == ControlKind::kDefaultButton ||
+         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
+}
+
+bool HeadlessControl::IsList() const {
+  return kind == ControlKind::kListBox || kind == ControlKind::kComboBox ||
+         kind == ControlKind::kDropList;
+}
+
+std::string HeadlessControl::WindowText() const {
+  if (kind == ControlKind::kDropList) {
+    if (selection < 0 || selection >= static_cast<int>(items.size())) return {};
+    return items[static_cast<std::size_t>(selection)];
+  }
+  return text;
+}
+
+void HeadlessControl::SetWindowText(std::string_view value) {
+  if (kind == ControlKind::kDropList) return;  // it shows its selection only
+  text = value;
+  modified = false;
+  formats.clear();
+}
+
+void HeadlessControl::InsertTab(int index, std::string_view label) {
+  const int count = static_cast<int>(tabs.size());
+  index = std::clamp(index, 0, count);
+  tabs.insert(tabs.begin() + index, std::string(label));
+  // The first tab is selected; later ones keep the selected tab selected.
+  if (tabSelection < 0) {
+    tabSelection = 0;
+  } else if (index <= tabSelection) {
+    ++tabSelection;
+  }
+}
+
+void HeadlessControl::SelectItem(int index) {
+  selection = index >= 0 && index < static_cast<int>(items.size()) ? index : -1;
+  if (kind == ControlKind::kComboBox && selection >= 0)
+    text = items[static_cast<std::size_t>(selection)];
+}
+
+std::vector<StyledRun> HeadlessControl::StyleRuns() const {
+  const int count = static_cast<int>(CountChars(text));
+  std::vector<TextStyle> perChar(static_cast<std::size_t>(count));
+  for (const StyledRun& run : formats) {
+    const int begin = std::clamp(run.start, 0, count);
+    const long long wanted = static_cast<long long>(run.start) + run.length;
+    const int end =
+        run.length < 0 ? count : static_cast<int>(std::clamp<long long>(wanted, begin, count));
+    for (int i = begin; i < end; ++i) perChar[static_cast<std::size_t>(i)] = run.style;
+  }
+  std::vector<StyledRun> runs;
+  for (int i = 0; i < count; ++i) {
+    const TextStyle& here = perChar[static_cast<std::size_t>(i)];
+    if (!runs.empty() && SameStyle(runs.back().style, here)) {
+      ++runs.back().length;
+    } else {
+      runs.push_back({i, 1, here});
+    }
+  }
+  return runs;
+}

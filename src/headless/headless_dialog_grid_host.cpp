@@ -1,0 +1,23 @@
+#include "headless/headless_dialog_grid_host.h"
+
+#include "text/utf8_text.h"
+#include "headless/headless_dialog.h"
+
+void HeadlessDialogGridHost::GridNotify(int controlId, int code, std::intptr_t lParam) {
+  DialogEvent event;
+  event.kind = DialogEventKind::kCommand;
+  event.id = controlId;
+  event.code = code;
+  event.param = lParam;
+  dialog_.Send(event);
+}
+
+TextExtent HeadlessDialogGridHost::MeasureText(const GridFont& font, std::string_view text) {
+  return {static_cast<int>(CountChars(text)) * kHeadlessCharWidth, font.height};
+}
+
+void HeadlessDialogGridHost::Beep() { owner_.Beep(); }
+
+void HeadlessDialogGridHost::TakeFocus() { dialog_.FocusGrid(controlId_); }
+
+int HeadlessDialogGridHost::DefaultTextHeight() { return kHeadlessCharHeight; }

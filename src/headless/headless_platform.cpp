@@ -1,0 +1,250 @@
+#include "headless/headless_platform.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <utility>
+
+#include "headless/headless_menu.h"
+
+namespace {
+
+// A posted action that posts itself again would never let the script go on.
+constexpr int kMaxPostedPerDrain = 100000;
+
+bool AnswerFits(int answer, MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::kOk:
+      return answer == kIdOk;
+    case MessageButtons::kOkCancel:
+      return answer == kIdOk || answer == kIdCancel;
+    case MessageButtons::kYesNo:
+      return answer == kIdYes || answer == kIdNo;
+    case MessageButtons::kYesNoCancel:
+      return answer == kIdYes || answer == kIdNo || answer == kIdCancel;
+  }
+  return false;
+}
+
+int Unanswered(MessageButtons buttons) {
+  switch (buttons) {
+    case MessageButtons::kOk:
+      return kIdOk;
+    case MessageButtons::kYesNo:
+      return kIdNo;
+    default:
+      return kIdCancel;
+  }
+}
+
+const char* AnswerName(int answer) {
+  switch (answer) {
+    case kIdYes:
+      return "yes";
+    case kIdNo:
+      return "no";
+    case kIdOk:
+      return "ok";
+    default:
+      return "cancel";
+  }
+}
+
+DialogEvent EventOf(DialogEventKind kind) {
+  DialogEvent event;
+  event.kind = kind;
+  return event;
+}
+
+}  // namespace
+
+HeadlessPlatform::~HeadlessPlatform() {
+  // No procedure is called from here: the program may already be gone.
+  posted_.clear();
+}
+
+void HeadlessPlatform::RecordMessage(std::string_view text) {
+  messages_.emplace_back(text);
+  if (echo_) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
+}
+
+void HeadlessPlatform::RecordFailure(std::string failure) {
+  failures_.push_back(std::move(failure));
+}
+
+std::optional<std::string> HeadlessPlatform::TakeFailure() {
+  if (failures_.empty()) return std::nullopt;
+  std::string first = std::move(failures_.front());
+  failures_.clear();
+  return first;
+}
+
+void HeadlessPlatform::ShowMessage(std::string_view text, std::string_view) { RecordMessage(text); }
+
+std::vector<std::string> HeadlessPlatform::TakeMessages() {
+  std::vector<std::string> taken;
+  taken.swap(messages_);
+  return taken;
+}
+
+int HeadlessPlatform::Ask(std::string_view text, std::string_view, MessageButtons buttons) {
+  RecordMessage(text);
+  if (buttons == MessageButtons::kOk) return kIdOk;
+  const std::optional<int> answer = answers_.TakeAnswer();
+  if (!answer) {
+    RecordFailure("unanswered question: " + std::string(text));
+    return Unanswered(buttons);
+  }
+  if (!AnswerFits(*answer, buttons)) {
+    RecordFailure(std::string("answer ") + AnswerName(*answer) +
+                  " does not fit the question: " + std::string(text));
+    return Unanswered(buttons);
+  }
+  return *answer;
+}
+
+bool HeadlessPlatform::ChooseFile(std::string* path) {
+  const std::optional<FileAnswer> answer = answers_.TakeFile();
+  if (!answer) {
+    RecordFailure("unanswered file dialog");
+    return false;
+  }
+  if (answer->cancel) return false;
+  if (path != nullptr) *path = answer->path;
+  return true;
+}
+
+bool HeadlessPlatform::ChooseOpenFile(PlatformWindow*, const FileDialogOptions&,
+                                      std::string* path) {
+  return ChooseFile(path);
+}
+
+bool HeadlessPlatform::ChooseSaveFile(PlatformWindow*, const FileDialogOptions&,
+                                      std::string* path) {
+  return ChooseFile(path);
+}
+
+int HeadlessPlatform::ShellOpen(std::string_view target) {
+  shellOpened_.emplace_back(target);
+  return shellResult_;
+}
+
+void HeadlessPlatform::CursorPosition(int* x, int* y) {
+  *x = cursorX_;
+  *y = cursorY_;
+}
+
+void HeadlessPlatform::PostQuit(int exitCode) {
+  quitPosted_ = true;
+  exitCode_ = exitCode;
+}
+
+void HeadlessPlatform::Open(HeadlessDialog& dialog, std::intptr_t param) {
+  DialogEvent init = EventOf(DialogEventKind::kInit);
+  init.param = param;
+  dialog.Send(init);
+  // The window system sizes a window once it is created.
+  if (dialog.Ended()) return;
+  const PixelRect client = dialog.GetClientRect();
+  DialogEvent size = EventOf(DialogEventKind::kSize);
+  size.x = client.Width();
+  size.y = client.Height();
+  dialog.Send(size);
+}
+
+int HeadlessPlatform::RunModal(const DialogTemplate& from, const DialogProc& proc, Dialog* owner,
+                               std::intptr_t param) {
+  auto dialog = std::make_unique<HeadlessDialog>(from, proc, AsOwner(), owner, /*modal=*/true);
+  modal_.push_back(dialog.get());
+  Open(*dialog, param);
+  if (!dialog->Ended()) RunPosted();
+  while (!dialog->Ended()) {
+    if (!pump_ || !pump_()) {
+      dialog->EndDialog(kIdCancel);
+      break;
+    }
+    RunPosted();
+  }
+  dialog->Destroy();
+  DropPosted(*dialog);
+  std::erase(modal_, dialog.get());
+  return dialog->Result();
+}
+
+Dialog* HeadlessPlatform::CreateModeless(const DialogTemplate& from, const DialogProc& proc,
+                                         Dialog* owner, std::intptr_t param) {
+  modeless_.push_back(
+      std::make_unique<HeadlessDialog>(from, proc, AsOwner(), owner, /*modal=*/false));
+  HeadlessDialog* dialog = modeless_.back().get();
+  Open(*dialog, param);
+  return dialog->Ended() ? nullptr : dialog;
+}
+
+void HeadlessPlatform::ModelessEnded(HeadlessDialog& dialog) { DropPosted(dialog); }
+
+HeadlessDialog* HeadlessPlatform::MainWindow() {
+  for (const auto& dialog : modeless_)
+    if (!dialog->Ended() && dialog->OwnerWindow() == nullptr) return dialog.get();
+  return nullptr;
+}
+
+HeadlessDialog* HeadlessPlatform::ActiveWindow() {
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
+    if (!(*it)->Ended()) return *it;
+  return MainWindow();
+}
+
+void HeadlessPlatform::PostAction(HeadlessDialog& from, std::function<void()> action) {
+  posted_.push_back({&from, std::move(action)});
+}
+
+void HeadlessPlatform::DropPosted(const HeadlessDialog& dialog) {
+  std::erase_if(posted_, [&](const PostedAction& posted) { return posted.dialog == &dialog; });
+}
+
+void HeadlessPlatform::RunPosted() {
+  for (int run = 0; !posted_.empty(); ++run) {
+    if (run == kMaxPostedPerDrain) {
+      posted_.clear();
+      RecordFailure("posted actions keep posting more");
+      return;
+    }
+    PostedAction next = std::move(posted_.front());
+    posted_.pop_front();
+    if (!next.dialog->Destroyed()) next.action();
+  }
+}
+
+void HeadlessPlatform::ReleaseEndedWindows() {
+  std::erase_if(modeless_, [](const auto& dialog) { return dialog->Destroyed(); });
+}
+
+void HeadlessPlatform::CloseWindows() {
+  // Owned windows first, as the window system destroys them with their owner;
+  // a procedure may open another window meanwhile, so work on a copy.
+  std::vector<HeadlessDialog*> open;
+  for (const auto& dialog : modeless_) open.push_back(dialog.get());
+  for (auto it = open.rbegin(); it != open.rend(); ++it) (*it)->EndDialog(0);
+  posted_.clear();
+}
+
+std::optional<std::vector<MenuItem>> HeadlessPlatform::TakeLastPopupMenu() {
+  std::optional<std::vector<MenuItem>> taken;
+  taken.swap(lastPopup_);
+  return taken;
+}
+
+std::optional<int> HeadlessPlatform::ChoosePopupItem(const std::vector<MenuItem>& items) {
+  lastPopup_ = items;
+  const std::optional<int> chosen = answers_.TakeMenu();
+  if (!chosen) return std::nullopt;
+  const MenuItem* item = FindMenuItem(items, *chosen);
+  if (item == nullptr) {
+    RecordFailure("menu item " + std::to_string(*chosen) + " is not in the popup menu");
+    return std::nullopt;
+  }
+  if (item->grayed) {
+    RecordFailure("menu item " + std::to_string(*chosen) + " is grayed");
+    return std::nullopt;
+  }
+  return chosen;
+}

@@ -1,0 +1,118 @@
+#pragma once
+// The platform without a screen. Message boxes are recorded; questions, file
+// dialogs and popup menus take the answers queued in Answers(), and one that
+// finds none is recorded as a failure. Modal dialogs run a pump (the script
+// runner) until they end; modeless dialogs belong to the platform, and the
+// first one without an owner is the main window.
+
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "headless/headless_answers.h"
+#include "headless/headless_dialog.h"
+#include "platform/memory_clipboard.h"
+#include "platform/platform.h"
+
+class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
+ public:
+  explicit HeadlessPlatform(bool echoToStderr = false) : echo_(echoToStderr) {}
+  ~HeadlessPlatform() override;
+  HeadlessPlatform(const HeadlessPlatform&) = delete;
+  HeadlessPlatform& operator=(const HeadlessPlatform&) = delete;
+
+  void ShowMessage(std::string_view text, std::string_view caption) override;
+  // An OK box needs no answer; any other takes the next queued one. Without one
+  // the failure "unanswered question: TEXT" is recorded and the answer is No,
+  // or Cancel when there is no No.
+  int Ask(std::string_view text, std::string_view caption, MessageButtons buttons) override;
+  void Beep() override { ++beeps_; }
+  Clipboard& GetClipboard() override { return clipboard_; }
+  bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
+  bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
+  int ShellOpen(std::string_view target) override;
+  std::string ProgramPath() override { return programPath_; }
+  // Sends kInit, then calls the pump until the dialog has ended; without a pump,
+  // or when the pump has nothing more to run, the dialog ends with kIdCancel.
+  int RunModal(const DialogTemplate& from, const DialogProc& proc, Dialog* owner,
+               std::intptr_t param) override;
+  Dialog* CreateModeless(const DialogTemplate& from, const DialogProc& proc, Dialog* owner,
+                         std::intptr_t param) override;
+  void PostQuit(int exitCode) override;
+  PixelRect WorkArea() override { return {0, 0, 1280, 1024}; }
+  void CursorPosition(int* x, int* y) override;
+
+  HeadlessAnswers& Answers() { return answers_; }
+  // Runs the next piece of the user's work; false when there is none.
+  void SetPump(std::function<bool()> pump) { pump_ = std::move(pump); }
+
+  // The modal dialog on top, otherwise the main window; nullptr when neither.
+  HeadlessDialog* ActiveWindow();
+  HeadlessDialog* MainWindow();
+  // Posted actions, in order, including those they post; dropped for a dialog
+  // that no longer exists.
+  void RunPosted();
+  // Frees the modeless dialogs that have ended; only while no event is handled.
+  void ReleaseEndedWindows();
+  // Ends every modeless dialog, so that the program forgets its windows.
+  void CloseWindows();
+
+  // The first failure recorded since the last call, and forgets the rest.
+  std::optional<std::string> TakeFailure();
+  // The items of the last popup menu shown since the last call, if any.
+  std::optional<std::vector<MenuItem>> TakeLastPopupMenu();
+  bool QuitPosted() const { return quitPosted_; }
+  int ExitCode() const { return exitCode_; }
+
+  MemoryClipboard& Memory() { return clipboard_; }
+  const std::vector<std::string>& Messages() const { return messages_; }
+  std::vector<std::string> TakeMessages();
+  int Beeps() const { return beeps_; }
+
+  void SetShellResult(int result) { shellResult_ = result; }
+  const std::vector<std::string>& ShellOpened() const { return shellOpened_; }
+  void SetProgramPath(std::string path) { programPath_ = std::move(path); }
+  void SetCursorPosition(int x, int y) {
+    cursorX_ = x;
+    cursorY_ = y;
+  }
+
+ private:
+  struct PostedAction {
+    HeadlessDialog* dialog;
+    std::function<void()> action;
+  };
+
+  void PostAction(HeadlessDialog& from, std::function<void()> action) override;
+  std::optional<int> ChoosePopupItem(const std::vector<MenuItem>& items) override;
+  void ModelessEnded(HeadlessDialog& dialog) override;
+
+  HeadlessDialogOwner& AsOwner() { return *this; }
+  void RecordMessage(std::string_view text);
+  void RecordFailure(std::string failure);
+  bool ChooseFile(std::string* path);
+  void Open(HeadlessDialog& dialog, std::intptr_t param);
+  void DropPosted(const HeadlessDialog& dialog);
+
+  bool echo_;
+  MemoryClipboard clipboard_;
+  std::vector<std::string> messages_;
+  int beeps_ = 0;
+  HeadlessAnswers answers_;
+  std::vector<std::string> failures_;
+  std::function<bool()> pump_;
+  std::vector<HeadlessDialog*> modal_;
+  std::vector<std::unique_ptr<HeadlessDialog>> modeless_;
+  std::deque<PostedAction> posted_;
+  std::optional<std::vector<MenuItem>> lastPopup_;
+  bool quitPosted_ = false;
+  int exitCode_ = 0;
+  int shellResult_ = 33;
+  std::vector<std::string> shellOpened_;
+  std::string programPath_ = "/opt/herdwright/herdwright";
+  int cursorX_ = 0, cursorY_ = 0;
+};

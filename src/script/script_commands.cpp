@@ -1,0 +1,267 @@
+#include "script/script_commands.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <ostream>
+#include <string_view>
+#include <utility>
+
+#include "headless/headless_platform.h"
+#include "script/script_app.h"
+#include "script/script_dumps.h"
+#include "headless/headless_user.h"
+#include "reports/cell_dump.h"
+
+namespace {
+
+using Args = std::vector<std::string>;
+using Handler = std::string (*)(ScriptContext&, const Args&);
+
+std::optional<int> Number(const std::string& word) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
+  if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
+  return value;
+}
+
+std::string NotANumber(const std::string& word) { return "not a number: " + word; }
+
+// Runs an action that takes numbers, after checking every argument is one.
+template <typename Action>
+std::string WithNumbers(const Args& args, std::size_t count, Action action) {
+  std::array<int, 2> values{};
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::optional<int> value = Number(args[i]);
+    if (!value) return NotANumber(args[i]);
+    values[i] = *value;
+  }
+  return action(values[0], values[1]);
+}
+
+std::string WithWindow(ScriptContext& context, HeadlessDialog** window) {
+  *window = context.platform.ActiveWindow();
+  return *window != nullptr ? std::string() : "no window is open";
+}
+
+// Runs a user action on the active window.
+template <typename Action>
+std::string OnWindow(ScriptContext& context, Action action) {
+  HeadlessDialog* window = nullptr;
+  if (std::string why = WithWindow(context, &window); !why.empty()) return why;
+  return action(*window);
+}
+
+std::string Start(ScriptContext& context, const Args& args) {
+  if (context.platform.MainWindow() != nullptr) return "the program has already started";
+  context.app.StartUp(args.empty() ? std::string_view() : std::string_view(args[0]));
+  return {};
+}
+
+std::string Program(ScriptContext& context, const Args& args) {
+  context.platform.SetProgramPath(args[0]);
+  return {};
+}
+
+std::string Answer(ScriptContext& context, const Args& args) {
+  static constexpr std::pair<std::string_view, int> kAnswers[] = {
+      {"yes", kIdYes}, {"no", kIdNo}, {"ok", kIdOk}, {"cancel", kIdCancel}};
+  for (const auto& [name, result] : kAnswers) {
+    if (args[0] != name) continue;
+    context.platform.Answers().QueueAnswer(result);
+    return {};
+  }
+  return "an answer is yes, no, ok or cancel, not " + args[0];
+}
+
+std::string File(ScriptContext& context, const Args& args) {
+  if (args[0] == "cancel") {
+    context.platform.Answers().QueueFile({true, {}});
+  } else {
+    context.platform.Answers().QueueFile({false, args[0]});
+  }
+  return {};
+}
+
+std::string Menu(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int id, int) {
+    context.platform.Answers().QueueMenu(id);
+    return std::string();
+  });
+}
+
+std::string Command(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int id, int) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserCommand(window, id); });
+  });
+}
+
+std::string Context(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int id, int) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserContextMenu(window, id); });
+  });
+}
+
+std::string Close(ScriptContext& context, const Args&) {
+  return OnWindow(context, [&](HeadlessDialog& window) { return UserClose(window); });
+}
+
+std::string Tab(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int index, int) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserClickTab(window, index); });
+  });
+}
+
+template <std::string (*Click)(HeadlessDialog&, int, int)>
+std::string CellClick(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 2, [&](int row, int col) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return Click(window, row, col); });
+  });
+}
+
+std::string Type(ScriptContext& context, const Args& args) {
+  return OnWindow(context, [&](HeadlessDialog& window) { return UserType(window, args[0]); });
+}
+
+std::string Key(ScriptContext& context, const Args& args) {
+  static constexpr std::pair<std::string_view, GridKey> kKeys[] = {
+      {"Down", GridKey::Down},         {"Up", GridKey::Up},
+      {"Left", GridKey::Left},         {"Right", GridKey::Right},
+      {"Tab", GridKey::Tab},           {"ShiftTab", GridKey::ShiftTab},
+      {"Enter", GridKey::Enter},       {"Escape", GridKey::Escape},
+      {"Delete", GridKey::Delete},     {"Backspace", GridKey::Backspace},
+      {"PageDown", GridKey::PageDown}, {"PageUp", GridKey::PageUp}};
+  for (const auto& entry : kKeys) {
+    if (args[0] != entry.first) continue;
+    const GridKey key = entry.second;
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserKey(window, key); });
+  }
+  return "unknown key " + args[0];
+}
+
+std::string Edit(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int id, int) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserEdit(window, id, args[1]); });
+  });
+}
+
+std::string Select(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 2, [&](int id, int index) {
+    return OnWindow(context, [&](HeadlessDialog& window) { return UserSelect(window, id, index); });
+  });
+}
+
+std::string Resize(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 2, [&](int width, int height) {
+    return OnWindow(context, [&](HeadlessDialog& window) {
+      window.ResizeClient(width, height);
+      return std::string();
+    });
+  });
+}
+
+std::string Save(ScriptContext& context, const Args& args) {
+  if (!context.app.Save(args[0])) return "the document could not be saved to " + args[0];
+  return {};
+}
+
+// Another program copies a text.
+std::string ClipboardText(ScriptContext& context, const Args& args) {
+  Clipboard& clipboard = context.platform.GetClipboard();
+  if (!clipboard.Open(nullptr)) return "the clipboard could not be opened";
+  clipboard.Empty();
+  clipboard.Put(kClipboardTextFormat, args[0]);
+  clipboard.Close();
+  return {};
+}
+
+std::string DumpOfWindow(HeadlessDialog& window, const Args& args, std::string* out) {
+  const std::string& what = args[0];
+  if (what != "format" && args.size() != 1) return "usage: dump " + what;
+  if (what == "title") {
+    *out = window.GetCaption() + "\n";
+  } else if (what == "controls") {
+    *out = DumpControls(window);
+  } else if (what == "cells") {
+    const HeadlessControl* grid = window.FirstOfKind(ControlKind::kGrid);
+    if (grid == nullptr || window.GetGrid(grid->id) == nullptr) return "the window has no grid";
+    *out = DumpGridCells(*window.GetGrid(grid->id));
+  } else if (what == "tabs") {
+    const HeadlessControl* strip = window.FirstOfKind(ControlKind::kTabStrip);
+    if (strip == nullptr) return "the window has no tab strip";
+    *out = DumpTabs(*strip);
+  } else if (what == "format") {
+    const std::optional<int> id = args.size() == 2 ? Number(args[1]) : std::nullopt;
+    if (!id) return "usage: dump format ID";
+    const HeadlessControl* control = window.Control(*id);
+    if (control == nullptr) return "there is no control " + args[1];
+    *out = DumpFormat(*control);
+  } else {
+    return "unknown dump " + what;
+  }
+  return {};
+}
+
+std::string Dump(ScriptContext& context, const Args& args) {
+  std::string out;
+  if (args[0] == "modified" || args[0] == "messages" || args[0] == "menu" ||
+      args[0] == "clipboard") {
+    if (args.size() != 1) return "usage: dump " + args[0];
+    if (args[0] == "modified") out = context.app.IsModified() ? "1\n" : "0\n";
+    if (args[0] == "messages") out = DumpMessages(context.platform.TakeMessages());
+    if (args[0] == "clipboard") out = DumpClipboard(context.platform.Memory());
+    if (args[0] == "menu") {
+      if (auto items = context.platform.TakeLastPopupMenu()) out = DumpMenu(*items);
+    }
+  } else {
+    const std::string why =
+        OnWindow(context, [&](HeadlessDialog& window) { return DumpOfWindow(window, args, &out); });
+    if (!why.empty()) return why;
+  }
+  context.out << out;
+  return {};
+}
+
+struct CommandEntry {
+  std::string_view name;
+  std::size_t minArgs, maxArgs;
+  Handler run;
+  std::string_view usage;
+};
+
+constexpr CommandEntry kCommands[] = {
+    {"start", 0, 1, Start, "start [PATH]"},
+    {"program", 1, 1, Program, "program PATH"},
+    {"answer", 1, 1, Answer, "answer yes|no|ok|cancel"},
+    {"file", 1, 1, File, "file PATH|cancel"},
+    {"menu", 1, 1, Menu, "menu ID"},
+    {"command", 1, 1, Command, "command ID"},
+    {"tab", 1, 1, Tab, "tab N"},
+    {"context", 1, 1, Context, "context ID"},
+    {"close", 0, 0, Close, "close"},
+    {"cursor", 2, 2, CellClick<UserClickCell>, "cursor ROW COL"},
+    {"dblclick", 2, 2, CellClick<UserDoubleClickCell>, "dblclick ROW COL"},
+    {"rclick", 2, 2, CellClick<UserRightClickCell>, "rclick ROW COL"},
+    {"type", 1, 1, Type, "type \"TEXT\""},
+    {"key", 1, 1, Key, "key NAME"},
+    {"edit", 2, 2, Edit, "edit ID \"TEXT\""},
+    {"select", 2, 2, Select, "select ID INDEX"},
+    {"resize", 2, 2, Resize, "resize WIDTH HEIGHT"},
+    {"dump", 1, 2, Dump, "dump WHAT"},
+    {"save", 1, 1, Save, "save PATH"},
+    {"clipboard", 1, 1, ClipboardText, "clipboard \"TEXT\""},
+};
+
+}  // namespace
+
+std::string RunScriptCommand(ScriptContext& context, const std::vector<std::string>& words) {
+  if (words.empty()) return {};
+  for (const CommandEntry& command : kCommands) {
+    if (words[0] != command.name) continue;
+    const Args args(words.begin() + 1, words.end());
+    if (args.size() < command.minArgs || args.size() > command.maxArgs)
+      return "usage: " + std::string(command.usage);
+    return command.run(context, args);
+  }
+  return "unknown command " + words[0];
+}

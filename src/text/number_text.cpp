@@ -1,0 +1,93 @@
+#include "text/number_text.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+
+std::string FormatFixed(double value, int decimals) {
+  // 309 integer digits, a sign, a point and the decimals fit.
+  std::array<char, 400> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::fixed, decimals);
+  if (result.ec != std::errc()) return "0";
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::string FormatInt(std::int64_t value) {
+  std::array<char, 24> buffer{};
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value);
+  return std::string(buffer.data(), result.ptr);
+}
+
+namespace {
+
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+}
+
+// Skips white space and an optional "+", as the C conversions do.
+std::string_view NumberStart(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  if (i < text.size() && text[i] == '+' && i + 1 < text.size() && text[i + 1] != '-') ++i;
+  return text.substr(i);
+}
+
+// Whether a number that does not fit a double is too small rather than too
+// large: its decimal magnitude is below zero.
+bool IsTooSmall(std::string_view number) {
+  const auto isDigit = [&](std::size_t i) {
+    return i < number.size() && number[i] >= '0' && number[i] <= '9';
+  };
+  std::size_t i = number.starts_with('-') ? 1 : 0;
+  while (isDigit(i) && number[i] == '0') ++i;
+  long magnitude = -1;
+  for (; isDigit(i); ++i) ++magnitude;
+  if (i < number.size() && number[i] == '.') ++i;
+  if (magnitude < 0) {
+    while (isDigit(i) && number[i] == '0') {
+      --magnitude;
+      ++i;
+    }
+    if (!isDigit(i)) return true;  // all zeros
+  }
+  while (isDigit(i)) ++i;
+  if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+    ++i;
+    const bool negative = i < number.size() && number[i] == '-';
+    if (i < number.size() && (number[i] == '-' || number[i] == '+')) ++i;
+    long exponent = 0;
+    for (; isDigit(i); ++i) exponent = std::min(exponent * 10 + (number[i] - '0'), 1'000'000L);
+    magnitude += negative ? -exponent : exponent;
+  }
+  return magnitude < 0;
+}
+
+}  // namespace
+
+NumberScan ScanReal(std::string_view text, double* value) {
+  *value = 0;
+  const std::string_view number = NumberStart(text);
+  double parsed = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed,
+                                      std::chars_format::general);
+  if (result.ec == std::errc::invalid_argument) return NumberScan::kNone;
+  // Below the smallest double the C conversion gives 0; so does this one.
+  if (result.ec == std::errc::result_out_of_range && IsTooSmall(number)) return NumberScan::kOk;
+  // Infinity and NaN are not amounts; a budget never holds them.
+  if (result.ec != std::errc() || !std::isfinite(parsed)) return NumberScan::kOutOfRange;
+  *value = parsed;
+  return NumberScan::kOk;
+}
+
+NumberScan ScanInteger(std::string_view text, std::int32_t* value) {
+  *value = 0;
+  const std::string_view number = NumberStart(text);
+  std::int32_t parsed = 0;
+  const auto result = std::from_chars(number.data(), number.data() + number.size(), parsed);
+  if (result.ec == std::errc::invalid_argument) return NumberScan::kNone;
+  if (result.ec != std::errc()) return NumberScan::kOutOfRange;
+  *value = parsed;
+  return NumberScan::kOk;
+}

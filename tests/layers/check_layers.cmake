@@ -1,0 +1,17 @@
+# Builds each probe target and checks that it compiles exactly when allowed.
+set(failures "")
+foreach(probe ${PROBES})
+  string(REPLACE "|" ";" fields "${probe}")
+  list(GET fields 0 target)
+  list(GET fields 1 allowed)
+  execute_process(COMMAND ${CMAKE_COMMAND} --build ${BUILD_DIR} --target ${target}
+                  RESULT_VARIABLE result OUTPUT_QUIET ERROR_QUIET)
+  if(allowed STREQUAL "yes" AND NOT result EQUAL 0)
+    string(APPEND failures "${target} should build and does not\n")
+  elseif(allowed STREQUAL "no" AND result EQUAL 0)
+    string(APPEND failures "${target} includes against the layers and still builds\n")
+  endif()
+endforeach()
+if(failures)
+  message(FATAL_ERROR "${failures}")
+endif()

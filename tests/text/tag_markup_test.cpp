@@ -1,0 +1,130 @@
+// Reading and writing the document markup.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <random>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "text/tag_reader.h"
+#include "text/tag_writer.h"
+
+namespace {
+
+constexpr std::size_t kEnd = std::string_view::npos;
+
+TEST(FindElement, FollowsTheLookupRules) {
+  const std::string lt2000(2000, '<'), none = "(not found)";
+  const std::tuple<std::string, std::string, std::size_t, std::size_t, std::string> cases[] = {
+      {"<A> \r\n\tx \t</A>", "A", 0, kEnd, " \r\n\tx \t"}, {"<a>x</a>", "A", 0, kEnd, none},
+      {"<A>x</a>", "A", 0, kEnd, none}, {"<A>a<A>b</A>", "A", 0, kEnd, "a<A>b"},
+      {"</A><A>x", "A", 0, kEnd, none}, {"<A>1</A><A>2</A>", "A", 1, kEnd, "2"},
+      {"<ANIMALTOTAL>5</ANIMALTOTAL><TOTAL>6</TOTAL>", "TOTAL", 0, kEnd, "6"},
+      // The whole element must lie inside the range.
+      {"<A>x</A>", "A", 0, 8, "x"}, {"<A>x</A>", "A", 0, 7, none}, {"<A>x</A>", "A", 8, kEnd, none},
+      {"<A>x</A>", "A", 5, 3, none}, {"<A>x</A>", "", 0, kEnd, none},
+      {"<A>" + lt2000 + "</A>", "A", 0, 2007, lt2000}, {"<A>" + lt2000 + "</A>", "A", 0, 2006, none},
+      {std::string(2046, 'x') + "<A>y</A>", "A", 0, kEnd, "y"},  // across the near search's end
+  };
+  for (const auto& [text, name, start, limit, content] : cases) {
+    CTagElement element;
+    const bool found = FindElement(name, text, start, limit, &element);
+    EXPECT_EQ(found ? std::string(element.Content()) : none, content)
+        << text.substr(0, 40) << " start " << start << " limit " << limit;
+  }
+}
+
+using Span = std::optional<std::pair<std::size_t, std::size_t>>;  // content start and end
+
+// The lookup rules written as plainly as possible, to hold the fast searches to.
+Span PlainFind(std::string_view name, std::string_view text, std::size_t start, std::size_t limit) {
+  text = text.substr(0, std::min(limit, text.size()));
+  const std::size_t open = text.find("<" + std::string(name) + ">", start);
+  if (start >= text.size() || open == kEnd) return std::nullopt;
+  const std::size_t close = text.find("</" + std::string(name) + ">", open + name.size() + 2);
+  return close == kEnd ? std::nullopt : Span({open + name.size() + 2, close});
+}
+
+Span SpanOf(bool found, const CTagElement& element) {
+  return found ? Span({element.contentStart, element.contentEnd}) : std::nullopt;
+}
+
+TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
+  // Dense with '<' and near-miss names; T0..T39 (more names than TagIndex keeps)
+  // stand only in the middle, so reaching them crosses kilobytes of noise.
+  const std::array<std::string, 11> pieces = {"<A>", "</A>", "<B>", "</B>", "<AB>", "</AB>",
+                                              "x",   "<",    ">",   "\r\n", "</"};
+  std::minstd_rand random(7);
+  std::string text;
+  for (int i = 0; i < 3000; ++i) {
+    text += pieces[random() % pieces.size()];
+    if (i == 1500)
+      for (int t = 0; t < 40; ++t) text += "<T" + std::to_string(t) + ">x</T" + std::to_string(t) + ">";
+  }
+  const std::array<std::string_view, 6> names = {"A", "B", "AB", "T0", "T39", "Z"};
+  for (std::size_t start = 0; start < text.size(); start += 397) {
+    for (std::size_t limit : {start + 9, start + 300, start + 2100, start + 5000, kEnd}) {
+      std::vector<std::array<std::size_t, 3>> expected, visited;
+      const TagIndex index(text, start, limit);
+      for (std::size_t kind = 0; kind < names.size(); ++kind) {
+        const Span plain = PlainFind(names[kind], text, start, limit);
+        CTagElement found, indexed;
+        ASSERT_EQ(SpanOf(FindElement(names[kind], text, start, limit, &found), found), plain)
+            << names[kind] << " " << start << " " << limit;
+        ASSERT_EQ(SpanOf(index.FindElement(names[kind], &indexed), indexed), plain)
+            << names[kind] << " " << start << " " << limit;
+        for (Span next = plain; next; next = PlainFind(names[kind], text, next->second, limit))
+          expected.push_back({next->first - names[kind].size() - 2, kind, next->second});
+      }
+      std::sort(expected.begin(), expected.end());
+      ForEachElement(names, text, start, limit, [&](std::size_t kind, const CTagElement& element) {
+        visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
+      });
+      EXPECT_EQ(visited, expected) << start << " " << limit;
+    }
+  }
+}
+
+TEST(ReadNumber, ConvertsContentOf1To31Bytes) {
+  // The content, then what it reads as a real and as an integer; nothing when not found.
+  const std::tuple<std::string, std::optional<double>, std::optional<std::int32_t>> cases[] = {
+      {" \r\n\t-1.75", -1.75, -1}, {"12abc", 12, 12}, {"abc", 0, 0}, {std::string(30, '0') + "1", 1, 1},
+      {std::string(31, '0') + "1", {}, {}}, {"", {}, {}}, {"-2147483648", -2147483648.0, -2147483647 - 1},
+      {"2147483648", 2147483648.0, {}}, {"1e-400", 0, 1},  // too small for a double is zero, as in C
+      {"-1e999", {}, -1}, {"inf", {}, 0}, {"nan", {}, 0}};
+  for (const auto& [content, real, integer] : cases) {
+    const std::string text = "<N>" + content + "</N>";
+    double readReal = 99;
+    std::int32_t readInteger = 99;
+    EXPECT_EQ(ReadReal("N", text, 0, kEnd, &readReal), real.has_value()) << content;
+    EXPECT_EQ(ReadInteger("N", text, 0, kEnd, &readInteger), integer.has_value()) << content;
+    EXPECT_EQ(readReal, real.value_or(99)) << content << ": nothing found leaves the value";
+    EXPECT_EQ(readInteger, integer.value_or(99)) << content;
+  }
+}
+
+TEST(EscapeMarkupText, RoundTripsEveryShortStringAndNeverWritesLessThan) {
+  // Only what would read back otherwise is escaped.
+  EXPECT_EQ(EscapeMarkupText("a<b & c &lt; &amp"), "a&lt;b & c &amp;lt; &amp");
+  // Every string of up to five characters from an alphabet dense in escapes.
+  const std::string alphabet = "&<lt;amp";
+  std::vector<std::string> level = {""};
+  for (int length = 0; length <= 5; ++length) {
+    std::vector<std::string> next;
+    for (const std::string& text : level) {
+      const std::string escaped = EscapeMarkupText(text);
+      ASSERT_EQ(escaped.find('<'), std::string::npos) << text;
+      ASSERT_EQ(UnescapeMarkupText(escaped), text) << text;
+      if (length < 5)
+        for (char c : alphabet) next.push_back(text + c);
+    }
+    level = std::move(next);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+// Text conversions: numbers to and from text, UTF-8 and the Windows code page.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "text/number_parse.h"
+#include "text/number_text.h"
+#include "text/tag_reader.h"
+#include "text/utf8_text.h"
+
+namespace {
+
+constexpr const char* kUntouched = "untouched";
+constexpr const char* kProblem = "Problem with 'Price or Total' field";
+
+TEST(ParseNumber, KeepsDigitsPointsAndMinusSigns) {
+  const std::vector<std::tuple<std::string, double, bool>> reals = {
+      {"$ 1,234.50", 1234.5, false}, {"15 %", 15, false}, {"1 1/2", 112, false}, {"1.2.3", 1.2, false},
+      {"5-3", 5, false}, {"-.5", -0.5, false}, {"1e5", 15, false}, {"", -1, false}, {"n/a", -1, true},
+      {"-", 0, true}, {".", 0, true}, {"--5", 0, true}, {"999999999999999", 999999999999999.0, false},
+      // At 1e15 the document could no longer carry the amount back.
+      {"1,000,000,000,000,000", -1, true}, {"-1000000000000000", -1, true}, {std::string(300, '9'), -1, true},
+  };
+  for (const auto& [text, value, problem] : reals) {
+    std::string message = kUntouched;
+    EXPECT_EQ(ParseReal(text, "Price or Total", &message), value) << text;
+    EXPECT_EQ(message, problem ? kProblem : kUntouched) << text;
+  }
+  // At most 15 characters are read, and the integer stops at the point.
+  const std::vector<std::tuple<std::string, std::int32_t, bool>> integers = {
+      {"2.75", 2, false}, {"1,200 head", 1200, false}, {"0000000000001234", 123, false}, {"", -1, false},
+      {"2147483647", 2147483647, false}, {"-2147483648", -2147483647 - 1, false}, {"none", -1, true},
+      {"-", 0, true}, {"2147483648", -1, true}, {"-2147483649", -1, true}, {"1234567890123456789", -1, true}};
+  for (const auto& [text, value, problem] : integers) {
+    std::string message = kUntouched;
+    EXPECT_EQ(ParseInteger(text, "Price or Total", &message), value) << text;
+    EXPECT_EQ(message, problem ? kProblem : kUntouched) << text;
+  }
+}
+
+TEST(FormatFixed, MatchesPrintfInTheCLocale) {
+  for (double value : {-1.0, 0.0, -0.0, 0.005, 2.675, -2.675, 0.125, 0.00005, -0.001, 1234.5, 1e15,
+                       -1e20, 1.0 / 3.0, 1e300, -DBL_MAX, 4.9e-324}) {
+    for (int decimals : {2, 4}) {
+      char printed[512];
+      std::snprintf(printed, sizeof printed, "%0.*f", decimals, value);
+      EXPECT_EQ(FormatFixed(value, decimals), printed) << value;
+    }
+  }
+  EXPECT_EQ(FormatInt(INT64_MIN), "-9223372036854775808");
+}
+
+// A user's locale must never change what a file holds or how it reads.
+TEST(FormatFixed, IgnoresTheNumericLocale) {
+  const std::string previous = std::setlocale(LC_NUMERIC, nullptr);
+  if (!std::setlocale(LC_NUMERIC, "de_DE.UTF-8")) GTEST_SKIP() << "no de_DE.UTF-8 locale";
+  const std::string formatted = FormatFixed(1.5, 2);
+  double read = 0;
+  const bool found = ReadReal("A", "<A>2.25</A>", 0, 11, &read);
+  std::string message;
+  const double parsed = ParseReal("$ 1,234.50", "Price or Total", &message);
+  std::setlocale(LC_NUMERIC, previous.c_str());
+  EXPECT_EQ(std::tuple(formatted, found, read, parsed), std::tuple("1.50", true, 2.25, 1234.5));
+}
+
+TEST(IsValidUtf8, RefusesOverlongsSurrogatesAndCutSequences) {
+  const std::vector<std::string> valid = {"", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x90\x84",
+                                          "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF"};
+  const std::vector<std::string> invalid = {
+      "\xC0\x80", "\xC1\xBF", "\xE0\x80\x80", "\xF0\x80\x80\x80", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+      "\xC3",     "\xE2\x82", "\x80",         "\xFF",             "\xF8\x88\x80\x80\x80", "\xC3\x28"};
+  // Each anywhere in an ASCII run, which is skipped a word at a time.
+  for (std::size_t at = 0; at <= 20; ++at) {
+    const std::string before(at, 'a'), after(20 - at, 'a');
+    for (const auto& text : valid) EXPECT_TRUE(IsValidUtf8(before + text + after)) << text << at;
+    for (const auto& text : invalid) EXPECT_FALSE(IsValidUtf8(before + text + after)) << text << at;
+    EXPECT_FALSE(IsValidUtf8(before + "\xE2\x82")) << at;
+  }
+}
+
+TEST(Cp1252ToUtf8, MapsTheCodePage) {
+  EXPECT_EQ(Cp1252ToUtf8("Ranch <A> 1.5\r\n"), "Ranch <A> 1.5\r\n");
+  EXPECT_EQ(Cp1252ToUtf8("\x80\xE9\x93\x99\x9F"), "\xE2\x82\xAC\xC3\xA9\xE2\x80\x9C\xE2\x84\xA2\xC5\xB8");
+  EXPECT_EQ(Cp1252ToUtf8("\x81\xA0\xFF"), "\xC2\x81\xC2\xA0\xC3\xBF");
+  std::string every;
+  for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
+  EXPECT_TRUE(IsValidUtf8(Cp1252ToUtf8(every)));
+}
+
+}  // namespace
