@@ -10,6 +10,8 @@
 #include "app/app_main.h"
 #include "app/tab_view.h"
 #include "document/worksheet.h"
+#include "farm/expense_lists.h"
+#include "farm/veterinary_list.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
@@ -60,8 +62,8 @@ void BM_CopyValuesToWorksheets(benchmark::State& state) {
   FillDocument(App_Document());
   SelectTab(*main, 1);
   for (auto _ : state) {
-    App_Document().SetCalculatedExpenseValues();
-    App_Document().SetCalculatedVeterinaryValues();
+    SetCalculatedExpenseValues(App_Document().Farm());
+    SetCalculatedVeterinaryValues(App_Document().Farm());
     ShowCurrentTab(*main);
   }
   state.counters["budget rows"] =
@@ -71,25 +73,20 @@ void BM_CopyValuesToWorksheets(benchmark::State& state) {
 BENCHMARK(BM_CopyValuesToWorksheets)->Unit(benchmark::kMillisecond);
 
 // Filling a window's grid after an edit, as every edit and row command does.
-void FillWindowGrid(benchmark::State& state,
-                    void (CBudgetWorksheet::*setUp)(GridEngine&, const GridFont&, int) const,
-                    void (CBudgetWorksheet::*fill)(GridEngine&) const) {
+void FillWindowGrid(benchmark::State& state, std::unique_ptr<ListGrid> (*makeGrid)(FarmScope)) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
   CBudgetWorksheet document;
   FillDocument(document);
   HeadlessGridHost host;
   GridEngine grid(1099, host);
-  (document.*setUp)(grid, GridFont{}, 16);
-  for (auto _ : state) (document.*fill)(grid);
+  const std::unique_ptr<ListGrid> list = makeGrid(document.Farm());
+  list->SetUp(grid, GridFont{}, 16);
+  for (auto _ : state) list->Fill(grid, 0);
   state.counters["rows"] = static_cast<double>(grid.SendMessage(GM_GETROWS));
 }
-BENCHMARK_CAPTURE(FillWindowGrid, Expenses, &CBudgetWorksheet::SetUpExpenseGrid,
-                  &CBudgetWorksheet::FillExpenseGrid)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FillWindowGrid, Veterinary, &CBudgetWorksheet::SetUpVeterinaryGrid,
-                  &CBudgetWorksheet::FillVeterinaryGrid)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillWindowGrid, Expenses, MakeExpenseGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillWindowGrid, Veterinary, MakeVeterinaryGrid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 #include "app/app_resources.h"
 #include "app/document_title.h"
 #include "app/file_commands.h"
+#include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
 #include "app/not_available.h"
@@ -19,12 +20,14 @@
 namespace {
 
 int TemplateOfViewCommand(int command) {
+  for (const ListWindow* window : AllListWindows()) {
+    if (window->menuCommand == command) return window->request;
+  }
   switch (command) {
     case kCmdInterest: return kDialogInterest;
-    case kCmdExpenses: return kDialogExpenses;
+    // Lists still to come.
     case kCmdMachinery: return kDialogMachine;
     case kCmdBuildings: return kDialogBuildings;
-    case kCmdVeterinary: return kDialogVeterinary;
     case kCmdPurchasedLivestock: return kDialogPurchasedLivestock;
     case kCmdRetainedLivestock: return kDialogRetainedLivestock;
     default: return 0;
