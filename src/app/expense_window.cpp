@@ -31,7 +31,6 @@ const ListWindow kExpenseWindow = {
         "Click the \"Copy Values to Worksheet\" button to copy values to budget worksheets.\n"
         "Right-click on the grid to add/delete lines, to add/delete headings and for other "
         "options.",
-    .editWithoutLinkMessage = "NULL pParent pointer in editing Farm Expense grid",
     .insertMenuText = "Insert New Line",
     .offersHeadings = true,
     .copyMenuText = "Copy Expenses to Clipboard",

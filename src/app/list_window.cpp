@@ -21,10 +21,6 @@
 
 namespace {
 
-constexpr std::string_view kOverDistributed =
-    "Total distributions over 100%.\n\nPlease correct distributions so that the total for each "
-    "line is no more than 100%.";
-
 constexpr std::array<int, 6> kRowCommands = {kCmdInsertLine, kCmdAddHeading, kCmdCut,
                                              kCmdCopy,       kCmdPaste,      kCmdDelete};
 
@@ -108,7 +104,6 @@ void ShowTab(const OpenList& open, int tab) {
   if (window.rememberedTab) *window.rememberedTab = tab;
   Refill(open);
   if (window.buttonTab >= 0) open.dialog.ShowItem(kIdcCopyValues, tab == window.buttonTab);
-  open.dialog.EnableItem(kIdcCopyValues, open.list.CanHandToBudgets(tab));
   ShowSideBoxes(open);
 }
 
@@ -145,8 +140,8 @@ void CellEdited(const OpenList& open, GridEngine& grid, std::intptr_t cell) {
   const int row = PackedRow(cell);
   const int col = PackedCol(cell);
   const ListCellEdit edit = open.list.EditCell(row, col, open.Tab(), GetGridCellText(grid, row, col));
-  if (!edit.linked) {
-    App_MessageBox(open.window.editWithoutLinkMessage);
+  if (!edit.refusal.empty()) {
+    App_MessageBox(edit.refusal);
     return;
   }
   if (edit.changed) SetDocumentModified();
@@ -154,7 +149,7 @@ void CellEdited(const OpenList& open, GridEngine& grid, std::intptr_t cell) {
   // A value that could not be read is stored empty; the user is told why.
   if (!edit.problem.empty()) App_MessageBox(edit.problem);
   if (!edit.overDistributed) return;
-  App_MessageBox(kOverDistributed);
+  App_MessageBox(open.window.overDistributedMessage);
   // The message box took the focus; the cursor goes back once it is closed.
   GridEngine* target = &grid;
   open.dialog.Post([target, row, col, menus = g_rowMenusOpened] {
@@ -171,9 +166,14 @@ void ShowMenu(Dialog& dialog, std::vector<MenuItem> items) {
   dialog.TrackPopupMenu(menu, x, y);
 }
 
-std::vector<MenuItem> ListMenuItems(const ListWindow& window) {
-  return {{kCmdCopyList, std::string(window.copyMenuText), false, {}},
-          {kCmdPrintList, std::string(window.printMenuText), false, {}}};
+std::vector<MenuItem> ListMenuItems(const ListWindow& window, int tab) {
+  std::vector<MenuItem> items = {{kCmdCopyList, std::string(window.copyMenuText), false, {}}};
+  if (window.printMenu) {
+    for (MenuItem& item : window.printMenu(tab)) items.push_back(std::move(item));
+  } else {
+    items.push_back({kCmdPrintList, std::string(window.printMenuText), false, {}});
+  }
+  return items;
 }
 
 void ShowRowMenu(const OpenList& open, GridEngine& grid) {
@@ -182,15 +182,24 @@ void ShowRowMenu(const OpenList& open, GridEngine& grid) {
   const int row = static_cast<int>(grid.SendMessage(GM_GETCURSORROW));
   // Rows that stand for no place in a list offer what the rest of the window does.
   if (!open.list.HasRowLink(row, open.Tab())) {
-    ShowMenu(open.dialog, ListMenuItems(window));
+    if (!window.rowMenuEverywhere) ShowMenu(open.dialog, ListMenuItems(window, open.Tab()));
     return;
   }
   RowMenuTexts texts;
   texts.insert = window.insertMenuText;
   texts.offersHeading = window.offersHeadings;
   texts.recordFormat = open.list.RecordFormat();
-  texts.listItems = ListMenuItems(window);
+  texts.listItems = ListMenuItems(window, open.Tab());
   ShowMenu(open.dialog, BuildRowMenu(texts));
+}
+
+void WindowMenu(const OpenList& open) {
+  GridEngine* grid = open.Grid();
+  if (open.window.rowMenuEverywhere && grid) {
+    ShowRowMenu(open, *grid);
+  } else {
+    ShowMenu(open.dialog, ListMenuItems(open.window, open.Tab()));
+  }
 }
 
 void SideBoxChanged(const OpenList& open, int id) {
@@ -270,6 +279,7 @@ bool Command(const OpenList& open, const DialogEvent& event) {
       CopyListWindowText(open.window, App_Document(), &open.dialog, open.Tab());
       return true;
     case kCmdPrintList:
+    case kCmdPrintListDetail:
       ShowNotYetAvailable();
       return true;
     case kIdcCopyValues:
@@ -301,7 +311,7 @@ int Procedure(const OpenList& open, const DialogEvent& event) {
       return 1;
     case DialogEventKind::kContextMenu:
       if (event.id == open.window.gridId) return 0;  // the grid offers its own menu
-      ShowMenu(open.dialog, ListMenuItems(open.window));
+      WindowMenu(open);
       return 1;
     case DialogEventKind::kSize:
       if (event.x <= 0 || event.y <= 0) return 0;  // minimised

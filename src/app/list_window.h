@@ -31,11 +31,18 @@ struct ListWindow {
   int gridId = 0;
   std::string_view caption{};  // empty: the template's
   std::string_view instructions{};
-  std::string_view editWithoutLinkMessage{};
+  std::string_view overDistributedMessage =
+      "Total distributions over 100%.\n\nPlease correct distributions so that the total for each "
+      "line is no more than 100%.";
   std::string_view insertMenuText{};
   bool offersHeadings = false;  // "Add Heading" in the row menu
   std::string_view copyMenuText{};
   std::string_view printMenuText{};
+  // The print entries of a tab, when they change with it; nullptr: printMenuText.
+  std::vector<MenuItem> (*printMenu)(int tab) = nullptr;
+  // A right-click elsewhere in the window offers the row menu of the cursor's
+  // row (nothing when it has none) instead of the window's own commands.
+  bool rowMenuEverywhere = false;
   std::unique_ptr<ListGrid> (*makeGrid)(FarmScope farm) = nullptr;
   // The shown tab as text, as "Copy ... to Clipboard" places it.
   std::string (*renderText)(const CBudgetWorksheet& worksheet, int tab) = nullptr;

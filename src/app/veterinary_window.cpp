@@ -23,7 +23,6 @@ const ListWindow kVeterinaryWindow = {
     .exportName = "veterinary",
     .dialogTemplate = VeterinaryDialogTemplate,
     .gridId = kIdcListGrid,
-    .editWithoutLinkMessage = "NULL pParent pointer in editing Veterinary Cost grid",
     .insertMenuText = "Insert New Line",
     .offersHeadings = true,
     .copyMenuText = "Copy Veterinary Costs to Clipboard",

@@ -77,7 +77,8 @@ class ExpenseGrid final : public ListGrid {
 
   ListCellEdit EditCell(int row, int col, int, std::string_view text) override {
     const RowPlace place = Place(row);
-    return EditListCell(place.link, *place.list, View(), col, text, kFirstSlotColumn);
+    return EditListCell(place.link, *place.list, View(), col, text, kFirstSlotColumn,
+                        "NULL pParent pointer in editing Farm Expense grid");
   }
 
   int HandleRowOperation(int command, GridEngine& grid, int) override {

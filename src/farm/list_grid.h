@@ -25,7 +25,7 @@ struct FarmScope {
 };
 
 struct ListCellEdit {
-  bool linked = false;           // the row stands for a place in a list
+  std::string refusal;           // why nothing was edited, for the user; empty when edited
   bool changed = false;          // a record took the text
   bool overDistributed = false;  // the record now distributes more than 100 %
   std::string problem;           // a value that could not be read
@@ -47,8 +47,6 @@ class ListGrid {
   virtual std::string_view RecordFormat() const = 0;
   // Sets every budget's calculated rows from the list.
   virtual void HandToBudgets() = 0;
-  // Whether there is anything to hand over from this tab.
-  virtual bool CanHandToBudgets(int /*tab*/) const { return true; }
 
   // Boxes beside the grid that edit fields of the record at a row: their texts
   // while the cell (row, col) of the tab shows them, nullopt otherwise.

@@ -84,16 +84,19 @@ int RunListRowCommand(ListRowCommand request, const WholeFarmList<Record>& list,
   return 1;
 }
 
-// A typed cell. On a new-item row the link is the list's empty end, so the
-// record made for it joins the end of that list; nothing typed there makes
-// none. A share above 100 % in all is reported, not refused.
+// A typed cell; noLinkMessage refuses a row that stands for no place in a list.
+// On a new-item row the link is the list's empty end, so the record made for
+// it joins the end of that list; nothing typed there makes none. A share above
+// 100 % in all is reported, not refused.
 template <WholeFarmRecord Record>
 ListCellEdit EditListCell(std::unique_ptr<Record>* link, const WholeFarmList<Record>& list,
                           const ListView& view, int column, std::string_view text,
-                          int firstSlotColumn) {
+                          int firstSlotColumn, std::string_view noLinkMessage) {
   ListCellEdit edit;
-  edit.linked = link != nullptr;
-  if (!link) return edit;
+  if (!link) {
+    edit.refusal = noLinkMessage;
+    return edit;
+  }
   if (!*link) {
     if (IsUntouchedNewItemCell(column, text)) return edit;
     LinkIn(*link, std::make_unique<Record>());

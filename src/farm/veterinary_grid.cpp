@@ -77,7 +77,8 @@ class VeterinaryGrid final : public ListGrid {
 
   // Counts of treatments have no upper limit.
   ListCellEdit EditCell(int row, int col, int, std::string_view text) override {
-    return EditListCell(Link(row), kVeterinaryList, View(), col, text, kFirstSlotColumn);
+    return EditListCell(Link(row), kVeterinaryList, View(), col, text, kFirstSlotColumn,
+                        "NULL pParent pointer in editing Veterinary Cost grid");
   }
 
   int HandleRowOperation(int command, GridEngine& grid, int) override {

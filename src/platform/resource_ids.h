@@ -97,6 +97,7 @@ enum WholeFarmControl : int {
   kIdcCopyValues = 1077,
   kCmdCopyList = 1093,
   kCmdPrintList = 1112,
+  kCmdPrintListDetail = 1113,
 };
 
 // About dialog.

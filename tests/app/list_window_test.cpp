@@ -28,12 +28,11 @@ class StandInList final : public ListGrid {
   ListCellEdit EditCell(int row, int col, int tab, std::string_view text) override {
     edits.push_back(std::to_string(tab) + ":" + std::to_string(row) + "," + std::to_string(col) +
                     "=" + std::string(text));
-    return {true, true, false, {}};
+    return {{}, true, false, {}};
   }
   int HandleRowOperation(int, GridEngine&, int) override { return 1; }
   std::string_view RecordFormat() const override { return "xml/stand-in"; }
   void HandToBudgets() override { ++handOvers; }
-  bool CanHandToBudgets(int) const override { return hasRecords; }
   std::optional<std::vector<std::string>> SideFields(int row, int col, int tab) const override {
     if (tab != 0 || row != 1 || col != 5) return std::nullopt;
     return std::vector<std::string>{fields[0], fields[1], "unused"};
@@ -47,7 +46,6 @@ class StandInList final : public ListGrid {
   mutable int fills = 0;
   std::vector<std::string> edits;
   int handOvers = 0;
-  bool hasRecords = true;
   std::array<std::string, 3> fields = {"1.00", "2.00", ""};
 };
 
@@ -161,19 +159,11 @@ TEST_F(ListWindowTest, ATabChangeEndsTheEditOnTheTabLeft) {
   EXPECT_TRUE(App_IsModified());
 }
 
-TEST_F(ListWindowTest, TheButtonShowsOnItsTabAndOnlyWithSomethingToHandOver) {
+TEST_F(ListWindowTest, TheButtonShowsOnItsTabAndTheWindowStaysOpenAfterIt) {
   Open(0, {[](HeadlessDialog& dialog) {
              EXPECT_FALSE(dialog.IsItemVisible(kIdcCopyValues));
              EXPECT_EQ(UserClickTab(dialog, 1), "");
              EXPECT_TRUE(dialog.IsItemVisible(kIdcCopyValues));
-             EXPECT_TRUE(dialog.IsItemEnabled(kIdcCopyValues));
-             g_list->hasRecords = false;
-             EXPECT_EQ(UserClickTab(dialog, 2), "");
-             EXPECT_EQ(UserClickTab(dialog, 1), "");
-             EXPECT_FALSE(dialog.IsItemEnabled(kIdcCopyValues));
-             g_list->hasRecords = true;
-             EXPECT_EQ(UserClickTab(dialog, 2), "");
-             EXPECT_EQ(UserClickTab(dialog, 1), "");
              // The window stays open and goes back to its first tab.
              EXPECT_EQ(UserCommand(dialog, kIdcCopyValues), "");
              EXPECT_EQ(g_list->handOvers, 1);

@@ -50,7 +50,8 @@ TEST_F(FarmListGrids, ExpenseRowsLinkToBothListsAndTheirEnds) {
   EXPECT_EQ(Labels(document.lists.pOperatingExpenses.get()).substr(0, 8), "Repairs;");
   EXPECT_TRUE(Labels(document.lists.pOperatingExpenses.get()).ends_with(";Vet fuel;"));
   EXPECT_TRUE(Labels(document.lists.pOwnershipExpenses.get()).ends_with(";Dues 2;"));
-  EXPECT_FALSE(expenses->EditCell(10, 1, 0, "Fee").linked);  // now the section row
+  EXPECT_EQ(expenses->EditCell(10, 1, 0, "Fee").refusal,  // now the section row
+            "NULL pParent pointer in editing Farm Expense grid");
   EXPECT_TRUE(expenses->EditCell(11, 1, 0, "Fee").changed);
   EXPECT_EQ(document.lists.pOwnershipExpenses->label, "Fee");
 }
