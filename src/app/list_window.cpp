@@ -11,6 +11,7 @@
 #include "app/tab_view.h"
 #include "app/window_geometry.h"
 #include "document/worksheet.h"
+#include "farm/budget_column_name.h"
 #include "farm/distribution.h"
 #include "grid/grid_engine.h"
 #include "platform/app_message.h"
@@ -335,6 +336,15 @@ std::string ListInstructions(std::string_view instructions, int budgetCount) {
       "Only the first 20 budgets share in this list: the budgets after the 20th have no "
       "distribution cells, receive nothing from it and keep no values for it in the file.";
   return text;
+}
+
+std::vector<std::string> InputDistributionValuesTabs(const CBudgetWorksheet& worksheet,
+                                                     std::string_view inputTab) {
+  std::vector<std::string> labels = {std::string(inputTab), "Distribution by Budget"};
+  int k = 0;
+  for (const CCropBudget* budget = worksheet.budgets.get(); budget; budget = budget->next.get())
+    labels.push_back(BudgetColumnName(*budget, k++, "Budget ") + " Values");
+  return labels;
 }
 
 int ShowListWindow(const ListWindow& window, Dialog& main, int tab) {

@@ -70,6 +70,10 @@ std::span<const ListWindow* const> AllListWindows();
 const ListWindow* FindListWindow(int request);
 const ListWindow* FindListWindowByExportName(std::string_view name);
 
+// The tabs of a list shown on tabs: the input tab, "Distribution by Budget" and
+// one values tab per budget.
+std::vector<std::string> InputDistributionValuesTabs(const CBudgetWorksheet& worksheet,
+                                                     std::string_view inputTab);
 // The instructions, and a note when some budgets have no slots in the lists.
 std::string ListInstructions(std::string_view instructions, int budgetCount);
 // "Copy ... to Clipboard": the tab's text as plain text; false when the

@@ -23,15 +23,7 @@ int TemplateOfViewCommand(int command) {
   for (const ListWindow* window : AllListWindows()) {
     if (window->menuCommand == command) return window->request;
   }
-  switch (command) {
-    case kCmdInterest: return kDialogInterest;
-    // Lists still to come.
-    case kCmdMachinery: return kDialogMachine;
-    case kCmdBuildings: return kDialogBuildings;
-    case kCmdPurchasedLivestock: return kDialogPurchasedLivestock;
-    case kCmdRetainedLivestock: return kDialogRetainedLivestock;
-    default: return 0;
-  }
+  return command == kCmdInterest ? kDialogInterest : 0;
 }
 
 void RowOperation(Dialog& window, int command) {

@@ -43,15 +43,7 @@ int TemplateOfSource(std::int32_t source, bool* fromRow) {
       return window->request;
     }
   }
-  *fromRow = true;
-  switch (source) {
-    // Lists still to come.
-    case kSourceMachine: return kDialogMachine;
-    case kSourceBuilding: return kDialogBuildings;
-    case kSourcePurchasedLivestock: return kDialogPurchasedLivestock;
-    case kSourceRetainedLivestock: return kDialogRetainedLivestock;
-    default: return 0;
-  }
+  return 0;
 }
 
 void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {

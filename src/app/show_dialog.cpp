@@ -8,7 +8,6 @@
 #include "app/document_title.h"
 #include "app/interest_dialog.h"
 #include "app/list_window.h"
-#include "app/not_available.h"
 #include "app/tab_view.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
@@ -46,15 +45,5 @@ int App_ShowDialog(int templateId, bool fromRow) {
     const int tab = fromRow && window->opensBudgetTab ? CurrentTab(*main) + 1 : 0;
     return ShowListWindow(*window, *main, tab);
   }
-  switch (templateId) {
-    // Still to come.
-    case kDialogMachine:
-    case kDialogBuildings:
-    case kDialogPurchasedLivestock:
-    case kDialogRetainedLivestock:
-      ShowNotYetAvailable();
-      return -1;
-    default:
-      return -1;
-  }
+  return -1;
 }

@@ -33,7 +33,7 @@ std::optional<ExportOptions::Format> ParseFormat(std::string_view text) {
 // The copy command whose clipboard text is the view's text.
 bool CopyView(CBudgetWorksheet& worksheet, const ExportOptions& options) {
   if (const ListWindow* window = FindListWindowByExportName(options.view))
-    return CopyListWindowText(*window, worksheet, nullptr, 0);
+    return CopyListWindowText(*window, worksheet, nullptr, options.tab < 0 ? 0 : options.tab);
   return worksheet.CopyTabToClipboard(nullptr, options.tab);
 }
 
@@ -72,8 +72,10 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
   }
   if (options.path.empty() || !formatGiven) return std::nullopt;
   if (!options.view.empty()) {
-    // Only a budget view belongs to a tab or shows as cells or a file.
-    if (options.format != ExportOptions::Format::kText || options.tab != -1) return std::nullopt;
+    // A list shows as text; only a window with tabs has a tab to choose.
+    const ListWindow* window = FindListWindowByExportName(options.view);
+    if (options.format != ExportOptions::Format::kText) return std::nullopt;
+    if (options.tab != -1 && !window->tabStripId) return std::nullopt;
     return options;
   }
   // The budget views need a budget tab; the summary tab is not exported here.

@@ -19,8 +19,9 @@
 
 struct ListRowCommand {
   int command = 0;
-  int column = 0;              // the grid cursor's column, for a cell paste
-  int lastEditableColumn = 0;  // a cell paste beyond it would land in a hidden field
+  int column = 0;               // the grid cursor's column, for a cell paste
+  int firstEditableColumn = 1;  // a cell paste outside these columns would land in a
+  int lastEditableColumn = 0;   // field no cell shows
   ListView view;
 };
 
@@ -53,7 +54,8 @@ void HandleListRowCommand(const ListRowCommand& request, const WholeFarmList<Rec
   const int column = request.column;
   const bool textFits = record && record->IsHeading()
                             ? column == 1
-                            : column >= 1 && column <= request.lastEditableColumn;
+                            : column >= request.firstEditableColumn &&
+                                  column <= request.lastEditableColumn;
   if (paste == PasteKind::kText && !textFits) return;
 
   const bool createsRecord = command == kCmdInsertLine || command == kCmdAddHeading ||

@@ -3,6 +3,8 @@
 #include <vector>
 
 #include "farm/expense_lists.h"
+#include "farm/livestock_lists.h"
+#include "farm/machine_lists.h"
 #include "farm/veterinary_list.h"
 #include "farm/whole_farm_list.h"
 #include "text/tag_reader.h"
@@ -17,8 +19,13 @@ constexpr std::size_t kBytesPerRecord = 128 + 32 * MAX_ALLOCATIONS;
 std::span<const ListKind* const> AllListKinds() {
   static const ListKindOf<CExpenseLne> operating(kOperatingExpenseList);
   static const ListKindOf<CExpenseLne> ownership(kOwnershipExpenseList);
+  static const ListKindOf<CBudgetMachine> machinery(kMachineryList);
+  static const ListKindOf<CBudgetMachine> buildings(kBuildingsList);
+  static const ListKindOf<CLivestockInvestment> purchased(kPurchasedLivestockList);
+  static const ListKindOf<CLivestockInvestment> retained(kRetainedLivestockList);
   static const ListKindOf<CVeterinaryCost> veterinary(kVeterinaryList);
-  static const ListKind* const kinds[] = {&operating, &ownership, &veterinary};
+  static const ListKind* const kinds[] = {&operating, &ownership, &machinery, &buildings,
+                                          &purchased, &retained,  &veterinary};
   return kinds;
 }
 

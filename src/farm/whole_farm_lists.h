@@ -8,7 +8,9 @@
 #include <span>
 #include <string_view>
 
+#include "farm/budget_machine.h"
 #include "farm/expense_line.h"
+#include "farm/livestock_investment.h"
 #include "farm/veterinary_cost.h"
 
 class CTagBuffer;
@@ -18,6 +20,10 @@ class WholeFarmLists {
  public:
   std::unique_ptr<CExpenseLne> pOperatingExpenses;
   std::unique_ptr<CExpenseLne> pOwnershipExpenses;
+  std::unique_ptr<CBudgetMachine> pMachinery;
+  std::unique_ptr<CBudgetMachine> pBuildings;
+  std::unique_ptr<CLivestockInvestment> pPurchasedLivestock;
+  std::unique_ptr<CLivestockInvestment> pRetainedLivestock;
   std::unique_ptr<CVeterinaryCost> pVeterinaryCosts;
 
   WholeFarmLists() = default;

@@ -17,11 +17,13 @@
 
 class GridEngine;
 
-// What a window shows: its tab (0 for windows without tabs) and the worksheet's
-// number of budgets, whose columns the rows carry.
+// What a window shows: its tab (0 for windows without tabs), the worksheet's
+// number of budgets, whose columns the rows carry, and which variant of the
+// record class the list holds (machinery or buildings, purchased or retained).
 struct ListView {
   int tab = 0;
   int budgetCount = 0;
+  int variant = 0;
 };
 
 template <typename Record>

@@ -101,11 +101,13 @@ void GridEngine::ReapplyLastSize() {
 }
 
 void GridEngine::SetDimensions(std::intptr_t rows, std::intptr_t cols) {
+  const int oldCols = state_.cols;
   state_.rows = Clamp(rows, 0, kGridMaxRows);
   state_.cols = Clamp(cols, 1, kGridMaxCols);
-  // Rows cut off are gone: a grid refilled with fewer rows (another budget, a
-  // deleted line) must not keep the old rows' cells out of sight.
+  // Rows and columns cut off are gone: a grid refilled with fewer (another
+  // budget, a deleted line, another tab) must not keep the old cells out of sight.
   cells_.RemoveRowsAfter(state_.rows);
+  if (state_.cols < oldCols) cells_.RemoveColumnsAfter(state_.cols);
   state_.cursorRow = Clamp(state_.cursorRow, 1, std::max(state_.rows, 1));
   state_.cursorCol = Clamp(state_.cursorCol, 1, state_.cols);
   RefreshCursorProtection();
