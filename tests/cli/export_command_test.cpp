@@ -111,7 +111,8 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
         "export x.vqn --tab 1 --format text extra", "export x.vqn --view expenses",
         "export x.vqn --view expenses --format cells", "export x.vqn --view budget --format text",
         "export x.vqn --view veterinary --tab 1 --format text", "export x.vqn --format text --view",
-        "export x.vqn --view veterinary --format vqn", "frobnicate"}) {
+        "export x.vqn --view veterinary --format vqn", "export x.vqn --view machinery --tab x",
+        "frobnicate"}) {
     const RunResult result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_NE(result.err.find("Usage:"), std::string::npos) << arguments;
@@ -120,5 +121,5 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
   const RunResult help = RunCli("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--format cells"), std::string::npos);
-  EXPECT_NE(help.out.find("--view expenses|veterinary --format text"), std::string::npos);
+  EXPECT_NE(help.out.find("--view LIST [--tab N] --format text"), std::string::npos);
 }
