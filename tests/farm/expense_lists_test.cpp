@@ -152,11 +152,23 @@ TEST_F(ExpenseLists, DeletingABudgetShiftsTheSlotsOfEveryList) {
   worksheet.lists.pVeterinaryCosts = std::make_unique<CVeterinaryCost>();
   worksheet.lists.pVeterinaryCosts->allocation = {10, 20, 30};
   worksheet.lists.pVeterinaryCosts->allocation[19] = 5;
+  WholeFarmLists& lists = worksheet.lists;
+  lists.pMachinery = std::make_unique<CBudgetMachine>();
+  lists.pBuildings = std::make_unique<CBudgetMachine>();
+  lists.pPurchasedLivestock = std::make_unique<CLivestockInvestment>();
+  lists.pRetainedLivestock = std::make_unique<CLivestockInvestment>();
+  for (AllocationSlots* slots : {&lists.pMachinery->allocation, &lists.pBuildings->allocation,
+                                 &lists.pPurchasedLivestock->allocation,
+                                 &lists.pRetainedLivestock->allocation}) {
+    *slots = {10, 20, 30};
+    (*slots)[19] = 5;
+  }
   ASSERT_TRUE(worksheet.DeleteBudget(1));
   for (const AllocationSlots* slots :
-       {&worksheet.lists.pOperatingExpenses->allocation,
-        &worksheet.lists.pOwnershipExpenses->allocation,
-        &worksheet.lists.pVeterinaryCosts->allocation}) {
+       {&lists.pOperatingExpenses->allocation, &lists.pOwnershipExpenses->allocation,
+        &lists.pMachinery->allocation, &lists.pBuildings->allocation,
+        &lists.pPurchasedLivestock->allocation, &lists.pRetainedLivestock->allocation,
+        &lists.pVeterinaryCosts->allocation}) {
     EXPECT_EQ((*slots)[0], 10);
     EXPECT_EQ((*slots)[1], 30);
     EXPECT_EQ((*slots)[19], -1);
