@@ -104,6 +104,25 @@ TEST(CliExport, TabBeyondTheBudgetsFailsWithAMessage) {
   EXPECT_NE(cells.err.find("no budget tab 9"), std::string::npos);
 }
 
+// A document with records of every list kind: it opens and saves byte for
+// byte, and every tab of the tabbed list windows shows as its copy places it.
+TEST(CliExport, EveryListKindSurvivesAndEveryTabOfTheCapitalListsExports) {
+  const std::string document = kData + "every-list.vqn";
+  const RunResult saved = RunCli("export " + document + " --format vqn");
+  EXPECT_EQ(saved.status, 0) << saved.err;
+  EXPECT_EQ(saved.out, ReadFile(document));
+  std::string views;
+  for (const char* view : {"machinery", "buildings", "purchased", "retained"}) {
+    for (int tab = 0; tab <= 3; ++tab) {
+      const RunResult text = RunCli("export " + document + " --view " + view + " --tab " +
+                                    std::to_string(tab) + " --format text");
+      EXPECT_EQ(text.status, 0) << text.err;
+      views += text.out;
+    }
+  }
+  EXPECT_EQ(views, ReadFile(kData + "every-list-views.txt"));
+}
+
 TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
   for (const char* arguments :
        {"", "export", "export x.vqn", "export x.vqn --format pdf", "export x.vqn --format text",
