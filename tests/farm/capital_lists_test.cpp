@@ -9,6 +9,9 @@
 #include "document/worksheet.h"
 #include "farm/livestock_lists.h"
 #include "farm/machine_lists.h"
+#include "farm/tabbed_list_grid.h"
+#include "grid/grid_engine.h"
+#include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
 #include "text/tag_buffer.h"
 
@@ -252,6 +255,29 @@ TEST_F(CapitalLists, EveryBudgetGetsItsRowsEvenFromAnEmptyListButNoneBeyondTheSl
   const CBudgetLine* first = worksheet.GetBudget(0)->sections[kSectionOwnership].get();
   EXPECT_EQ(std::make_tuple(first->label, first->value, first->source),
             std::make_tuple(std::string("Machinery Depreciation"), 0.0, kSourceMachine));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(CapitalLists, BudgetsBeyondTheSlotsAreGreyOnTheDistributionTabAndSayWhyOnTheirOwn) {
+  worksheet.GetBudget(MAX_ALLOCATIONS, true);  // 21 budgets
+  Tractor(worksheet.lists.pMachinery).allocation.fill(5);
+  HeadlessGridHost host;
+  GridEngine grid(1078, host);
+  const std::unique_ptr<ListGrid> machines = MakeMachineGrid(worksheet.Farm(), kMachineryList);
+  machines->SetUp(grid, GridFont{}, 16);
+  machines->Fill(grid, 1);
+  EXPECT_EQ(GetGridCellText(grid, 0, 2 + MAX_ALLOCATIONS), "Crop 21\n(not distributed)");
+  EXPECT_EQ(grid.Cells().Find(1, 2 + MAX_ALLOCATIONS)->protection, 'P');
+  EXPECT_EQ(GetGridCellText(grid, 1, 2 + MAX_ALLOCATIONS + 1), "100.00 %");
+  machines->Fill(grid, 2 + MAX_ALLOCATIONS);
+  EXPECT_EQ(GetGridCellText(grid, 1, 1), kOutsideTheSlots);
+  EXPECT_EQ(grid.SendMessage(GM_GETROWS), 1);
+  EXPECT_EQ(machines->EditCell(1, 2 + MAX_ALLOCATIONS, 2 + MAX_ALLOCATIONS, "5").refusal,
+            "Cannot edit tab 22");
+  EXPECT_TRUE(platform.TakeMessages().empty());
 }
 
 }  // namespace
