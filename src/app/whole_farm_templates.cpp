@@ -46,17 +46,18 @@ const DialogTemplate& MachineDialogTemplate() {
     DialogTemplate t;
     t.id = kDialogMachine;
     t.caption = "Machinery Dialog";
-    t.width = 440;
+    // Wide enough for every column of the input tab and the five boxes.
+    t.width = 520;
     t.height = 282;
     t.resizable = true;
     t.controls = {
-        {kIdcCapitalTabs, ControlKind::kTabStrip, "", 4, 4, 432, 274, kStyleNone},
-        {kIdcCapitalGrid, ControlKind::kGrid, "", 10, 22, 420, 180, kStyleNone},
-        {kIdcListInstructions, ControlKind::kEdit, "Instructions/Error goes here", 10, 208, 270,
+        {kIdcCapitalTabs, ControlKind::kTabStrip, "", 4, 4, 512, 274, kStyleNone},
+        {kIdcCapitalGrid, ControlKind::kGrid, "", 10, 22, 500, 180, kStyleNone},
+        {kIdcListInstructions, ControlKind::kEdit, "Instructions/Error goes here", 10, 208, 344,
          60, kStyleMultiline | kStyleReadOnly | kStyleVScroll},
-        {kIdcCopyValues, ControlKind::kButton, "Copy Values to All Livestock Worksheets", 286, 208,
-         144, 14, kStyleNone},
-        {kIdCancel, ControlKind::kButton, "Close", 286, 226, 50, 14, kStyleHidden},
+        {kIdcCopyValues, ControlKind::kButton, "Copy Values to All Livestock Worksheets", 360, 208,
+         150, 14, kStyleNone},
+        {kIdCancel, ControlKind::kButton, "Close", 360, 226, 50, 14, kStyleHidden},
     };
     constexpr int kPairs[][2] = {{kIdcOverheadLabel1, kIdcOverheadEdit1},
                                  {kIdcOverheadLabel2, kIdcOverheadEdit2},
@@ -65,9 +66,10 @@ const DialogTemplate& MachineDialogTemplate() {
                                  {kIdcOverheadLabel5, kIdcOverheadEdit5}};
     int x = 10;
     for (const auto& [label, edit] : kPairs) {
-      t.controls.push_back({label, ControlKind::kLabel, "", x, 212, 44, 8, kStyleHidden | kStyleRight});
-      t.controls.push_back({edit, ControlKind::kEdit, "", x + 46, 210, 30, 12, kStyleHidden});
-      x += 82;
+      t.controls.push_back(
+          {label, ControlKind::kLabel, "", x, 212, 44, 8, kStyleHidden | kStyleRight});
+      t.controls.push_back({edit, ControlKind::kEdit, "", x + 45, 210, 23, 12, kStyleHidden});
+      x += 69;
     }
     return t;
   }();
