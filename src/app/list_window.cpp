@@ -127,6 +127,7 @@ void Initialise(const OpenList& open, std::intptr_t param) {
   if (GridEngine* grid = open.Grid()) {
     open.list.SetUp(*grid, App_GridHeadingFont(), App_LayoutUnits().charHeight);
   }
+  for (const SideBox& box : window.sideBoxes) dialog.SetItemLimit(box.editId, box.chars);
   if (window.tabStripId && window.tabLabels) {
     dialog.DeleteAllTabs(window.tabStripId);
     int index = 0;

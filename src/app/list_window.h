@@ -19,6 +19,7 @@ struct SideBox {
   int labelId;
   int editId;
   std::string_view label;  // empty: the pair stays hidden
+  int chars = 15;          // the most a user can type
 };
 
 struct ListWindow {

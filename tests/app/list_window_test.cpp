@@ -186,9 +186,11 @@ TEST_F(ListWindowTest, SideBoxesShowWhileTheirCellIsCurrentAndEditTheRecord) {
              EXPECT_EQ(dialog.GetItemText(kIdcListInstructions),
                        "The rate is the sum of the percentages.");
              const int fills = g_list->fills;
+             EXPECT_EQ(UserEdit(dialog, 1107, "12345678901234567"), "");
+             EXPECT_EQ(g_list->fields[1], "123456789012345");
              EXPECT_EQ(UserEdit(dialog, 1106, "3.5"), "");
              EXPECT_EQ(g_list->fields[0], "3.5");
-             EXPECT_EQ(g_list->fills, fills + 1);
+             EXPECT_EQ(g_list->fills, fills + 2);
              EXPECT_EQ(Shown(dialog), "tab 0 3.5");
              EXPECT_EQ(UserClickCell(dialog, 1, 4), "");
              EXPECT_FALSE(dialog.IsItemVisible(1106));
