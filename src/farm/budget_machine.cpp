@@ -1,5 +1,6 @@
 #include "farm/budget_machine.h"
 
+#include "farm/record_cells.h"
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
 #include "platform/app_message.h"
@@ -11,10 +12,6 @@ namespace {
 
 using Field = MarkupField<CBudgetMachine>;
 
-std::string CountText(std::int32_t value) { return value >= 0 ? std::to_string(value) : ""; }
-std::string PercentText(double value) {
-  return value >= 0 ? FormatPlain(value) + " %" : std::string();
-}
 
 }  // namespace
 
@@ -49,14 +46,7 @@ CBudgetMachine::~CBudgetMachine() { DestroyChain(next); }
 
 bool CBudgetMachine::SetValue(const ListView& view, int column, std::string_view text,
                               std::string* message) {
-  if (view.tab == 1) {
-    if (column < 2 || column >= 2 + MAX_ALLOCATIONS) {
-      App_MessageBoxF("nCol over MAX_ALLOCATIONS in CBudgetMachine::SetValue %d", column);
-      return false;
-    }
-    allocation[static_cast<std::size_t>(column - 2)] = ParseReal(text, "% Distribution", message);
-    return true;
-  }
+  if (view.tab == 1) return SetShareFromColumn(allocation, column, text, message, "CBudgetMachine");
   if (view.tab != 0) {
     App_MessageBoxF("Invalid Column in CBudgetMachine::SetValue %d", column);
     return false;
@@ -128,7 +118,10 @@ void CBudgetMachine::SetOverheadField(int variant, int index, std::string_view t
 }
 
 void CBudgetMachine::FillGridRow(GridEngine& grid, int row, const ListView& view) const {
-  const int n = view.budgetCount < 0 ? 0 : view.budgetCount;
+  if (view.tab == 1) {
+    PutDistributionRow(grid, row, label, allocation, view.budgetCount);
+    return;
+  }
   PutGridCell(grid, row, 0, "", false);
   if (view.tab == 0) {
     const MachineAmounts amounts = Calculate(0);
@@ -143,21 +136,11 @@ void CBudgetMachine::FillGridRow(GridEngine& grid, int row, const ListView& view
     PutGridCell(grid, row, 7, FormatMoneyOrBlank(amounts.depreciation), true);
     PutGridCell(grid, row, 8, FormatMoneyOrBlank(amounts.interest), true);
     PutGridCell(grid, row, 9, FormatMoneyOrBlank(amounts.overhead), true);
-  } else if (view.tab == 1) {
-    PutGridCell(grid, row, 1, label, true);
-    for (int k = 0; k < n; ++k) {
-      const bool hasSlot = k < MAX_ALLOCATIONS;
-      const double share = hasSlot ? allocation[static_cast<std::size_t>(k)] : -1;
-      PutGridCell(grid, row, 2 + k, PercentText(share), !hasSlot);
-    }
-    PutGridCell(grid, row, n + 2, PercentText(GetTotalDistribution(n)), true);
   } else {
     const int k = view.tab - 2;
     const MachineAmounts amounts = Calculate(view.tab);
     PutGridCell(grid, row, 1, label, true);
-    PutGridCell(grid, row, 2,
-                PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1),
-                true);
+    PutGridCell(grid, row, 2, ShareText(allocation, k), true);
     PutGridCell(grid, row, 3, FormatMoneyOrBlank(amounts.depreciation), true);
     PutGridCell(grid, row, 4, FormatMoneyOrBlank(amounts.interest), true);
     PutGridCell(grid, row, 5, FormatMoneyOrBlank(amounts.overhead), true);
@@ -165,6 +148,10 @@ void CBudgetMachine::FillGridRow(GridEngine& grid, int row, const ListView& view
 }
 
 void CBudgetMachine::GetRowText(std::string& text, const ListView& view) const {
+  if (view.tab == 1) {
+    AppendDistributionText(text, label, allocation, view.budgetCount);
+    return;
+  }
   const auto field = [&text](std::string_view value) {
     text += value;
     text += '\t';
@@ -184,15 +171,10 @@ void CBudgetMachine::GetRowText(std::string& text, const ListView& view) const {
     field(FormatMoneyOrBlank(amounts.depreciation));
     field(FormatMoneyOrBlank(amounts.interest));
     field(FormatMoneyOrBlank(amounts.overhead));
-  } else if (view.tab == 1) {
-    for (int k = 0; k < view.budgetCount; ++k) {
-      field(PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1));
-    }
-    field(PercentText(GetTotalDistribution(view.budgetCount)));
   } else {
     const int k = view.tab - 2;
     const MachineAmounts amounts = Calculate(view.tab);
-    field(PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1));
+    field(ShareText(allocation, k));
     field(FormatMoneyOrBlank(amounts.depreciation));
     field(FormatMoneyOrBlank(amounts.interest));
     field(FormatMoneyOrBlank(amounts.overhead));

@@ -7,6 +7,7 @@
 #include "platform/app_message.h"
 #include "text/money.h"
 #include "text/number_parse.h"
+#include "text/utf8_text.h"
 
 const RecordMarkup<CExpenseLne>& CExpenseLne::Markup() {
   static constexpr std::array<MarkupField<CExpenseLne>, 3> kFields = {
@@ -25,7 +26,7 @@ CExpenseLne::~CExpenseLne() { DestroyChain(next); }
 bool CExpenseLne::SetValue(const ListView&, int column, std::string_view text,
                            std::string* message) {
   if (column == 1) {
-    label = std::string(text.substr(0, kExpenseLabelChars));
+    label = std::string(FirstChars(text, kExpenseLabelChars));
   } else if (column == 2) {
     total = ParseReal(text, "Total Cost", message);
   } else if (column >= 3 && column < 3 + MAX_ALLOCATIONS) {

@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "farm/record_cells.h"
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
 #include "platform/app_message.h"
@@ -13,10 +14,6 @@ namespace {
 
 using Field = MarkupField<CLivestockInvestment>;
 
-std::string CountText(std::int32_t value) { return value >= 0 ? std::to_string(value) : ""; }
-std::string PercentText(double value) {
-  return value >= 0 ? FormatPlain(value) + " %" : std::string();
-}
 
 }  // namespace
 
@@ -40,12 +37,7 @@ CLivestockInvestment::~CLivestockInvestment() { DestroyChain(next); }
 bool CLivestockInvestment::SetValue(const ListView& view, int column, std::string_view text,
                                     std::string* message) {
   if (view.tab == 1) {
-    if (column < 2 || column >= 2 + MAX_ALLOCATIONS) {
-      App_MessageBoxF("nCol over MAX_ALLOCATIONS in CLivestockInvestment::SetValue %d", column);
-      return false;
-    }
-    allocation[static_cast<std::size_t>(column - 2)] = ParseReal(text, "% Distribution", message);
-    return true;
+    return SetShareFromColumn(allocation, column, text, message, "CLivestockInvestment");
   }
   if (view.tab != 0) {
     App_MessageBoxF("Invalid Column in CLivestockInvestment::SetValue %d", column);
@@ -88,7 +80,10 @@ double CLivestockInvestment::GetTotalDistribution(int budgetCount) const {
 }
 
 void CLivestockInvestment::FillGridRow(GridEngine& grid, int row, const ListView& view) const {
-  const int n = view.budgetCount < 0 ? 0 : view.budgetCount;
+  if (view.tab == 1) {
+    PutDistributionRow(grid, row, label, allocation, view.budgetCount);
+    return;
+  }
   const bool purchased = view.variant == kPurchasedLivestock;
   PutGridCell(grid, row, 0, "", false);
   if (view.tab == 0) {
@@ -102,21 +97,11 @@ void CLivestockInvestment::FillGridRow(GridEngine& grid, int row, const ListView
     int col = 7;
     if (purchased) PutGridCell(grid, row, col++, FormatMoneyOrBlank(amounts.depreciation), true);
     PutGridCell(grid, row, col, FormatMoneyOrBlank(amounts.interest), true);
-  } else if (view.tab == 1) {
-    PutGridCell(grid, row, 1, label, true);
-    for (int k = 0; k < n; ++k) {
-      const bool hasSlot = k < MAX_ALLOCATIONS;
-      const double share = hasSlot ? allocation[static_cast<std::size_t>(k)] : -1;
-      PutGridCell(grid, row, 2 + k, PercentText(share), !hasSlot);
-    }
-    PutGridCell(grid, row, n + 2, PercentText(GetTotalDistribution(n)), true);
   } else {
     const int k = view.tab - 2;
     const LivestockAmounts amounts = Calculate(view.tab);
     PutGridCell(grid, row, 1, label, true);
-    PutGridCell(grid, row, 2,
-                PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1),
-                true);
+    PutGridCell(grid, row, 2, ShareText(allocation, k), true);
     int col = 3;
     if (purchased) PutGridCell(grid, row, col++, FormatMoneyOrBlank(amounts.depreciation), true);
     PutGridCell(grid, row, col, FormatMoneyOrBlank(amounts.interest), true);
@@ -124,6 +109,10 @@ void CLivestockInvestment::FillGridRow(GridEngine& grid, int row, const ListView
 }
 
 void CLivestockInvestment::GetRowText(std::string& text, const ListView& view) const {
+  if (view.tab == 1) {
+    AppendDistributionText(text, label, allocation, view.budgetCount);
+    return;
+  }
   const auto field = [&text](std::string_view value) {
     text += value;
     text += '\t';
@@ -139,15 +128,10 @@ void CLivestockInvestment::GetRowText(std::string& text, const ListView& view) c
     field(PercentText(interestRate));
     if (purchased) field(FormatMoneyOrBlank(amounts.depreciation));
     field(FormatMoneyOrBlank(amounts.interest));
-  } else if (view.tab == 1) {
-    for (int k = 0; k < view.budgetCount; ++k) {
-      field(PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1));
-    }
-    field(PercentText(GetTotalDistribution(view.budgetCount)));
   } else {
     const int k = view.tab - 2;
     const LivestockAmounts amounts = Calculate(view.tab);
-    field(PercentText(k < MAX_ALLOCATIONS ? allocation[static_cast<std::size_t>(k)] : -1));
+    field(ShareText(allocation, k));
     if (purchased) field(FormatMoneyOrBlank(amounts.depreciation));
     field(FormatMoneyOrBlank(amounts.interest));
   }

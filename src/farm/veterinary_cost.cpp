@@ -7,6 +7,7 @@
 #include "platform/app_message.h"
 #include "text/money.h"
 #include "text/number_parse.h"
+#include "text/utf8_text.h"
 
 const RecordMarkup<CVeterinaryCost>& CVeterinaryCost::Markup() {
   static constexpr std::array<MarkupField<CVeterinaryCost>, 4> kFields = {
@@ -26,9 +27,9 @@ CVeterinaryCost::~CVeterinaryCost() { DestroyChain(next); }
 bool CVeterinaryCost::SetValue(const ListView&, int column, std::string_view text,
                                std::string* message) {
   if (column == 1) {
-    label = std::string(text.substr(0, kVeterinaryLabelChars));
+    label = std::string(FirstChars(text, kVeterinaryLabelChars));
   } else if (column == 2) {
-    units = std::string(text.substr(0, kVeterinaryUnitsChars));
+    units = std::string(FirstChars(text, kVeterinaryUnitsChars));
   } else if (column == 3) {
     cost = ParseReal(text, "Cost", message);
   } else if (column >= 4 && column < 4 + MAX_ALLOCATIONS) {

@@ -40,6 +40,9 @@ TEST_F(Veterinary, SetValueFillsOneFieldUpToTheLastSlotAndRefusesOtherColumns) {
   EXPECT_FALSE(line.SetValue({}, 24, "4", &message));
   EXPECT_EQ(platform.TakeMessages(),
             std::vector<std::string>{"Invalid nCol in CVeterinaryCost::SetValue 24"});
+  // Limits count characters: no character is cut in half.
+  EXPECT_TRUE(line.SetValue({}, 2, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", &message));
+  EXPECT_EQ(line.units, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
 }
 
 TEST_F(Veterinary, BudgetCostsAndTotalsStayWithinTheSlots) {
