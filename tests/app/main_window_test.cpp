@@ -45,6 +45,28 @@ TEST_F(MainWindowTest, MenusOfferWhatTheRowAllows) {
   EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Untitled Tab"}));
 }
 
+TEST_F(MainWindowTest, DeletingATabThatHoldsLinesAsksFirst) {
+  const std::string question =
+      "Are you sure you want to delete the livestock tab \"Cows\" and all of its lines?";
+  Edit(kIdcEditIdOrName, "Cows");
+  ClickCell(2, 5);  // a price on the new-item row makes a line
+  Done(UserType(*window, "12.5"));
+  Done(UserKey(*window, GridKey::Enter));
+  Command(kCmdInsertTab);
+  TabMenu(kCmdDeleteTab);  // no lines: no question
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Cows"}));
+  Command(kCmdInsertTab);
+  ClickTab(1);
+  platform.Answers().QueueAnswer(kIdNo);
+  TabMenu(kCmdDeleteTab);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{question});
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Cows", "Untitled Tab"}));
+  platform.Answers().QueueAnswer(kIdYes);
+  TabMenu(kCmdDeleteTab);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{question});
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Untitled Tab"}));
+}
+
 TEST_F(MainWindowTest, PendingFeaturesSaySoAndChangeNothing) {
   platform.Answers().QueueMenu(kCmdBuildings);
   Command(kIdcOptions);
