@@ -1,9 +1,11 @@
 // Message boxes, file dialogs and the desktop shell.
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "qt/qt_platform.h"
@@ -35,7 +37,12 @@ bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std:
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // A name typed without an extension gets the document's.
   dialog.setDefaultSuffix(ToQString(options.defaultExtension));
-  if (path != nullptr && !path->empty()) dialog.selectFile(ToQString(*path));
+  // A path ending in a separator is a folder to start in, with no name proposed.
+  if (path != nullptr && !path->empty()) {
+    const QFileInfo start(ToQString(*path));
+    dialog.setDirectory(start.absolutePath());
+    if (!start.fileName().isEmpty()) dialog.selectFile(start.fileName());
+  }
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   if (path != nullptr) *path = ToStdString(dialog.selectedFiles().constFirst());
   return true;
@@ -74,6 +81,12 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
     case MessageButtons::kYesNo: return kIdNo;
     default: return kIdCancel;
   }
+}
+
+std::string QtPlatform::DocumentsFolder() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  return ToStdString(QDir::toNativeSeparators(QDir(folder).absolutePath() + QLatin1Char('/')));
 }
 
 bool QtPlatform::ChooseOpenFile(PlatformWindow* owner, const FileDialogOptions& options,
