@@ -4,7 +4,9 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -17,6 +19,8 @@ namespace {
 constexpr int kShellOpened = 33;
 constexpr int kShellNoAssociation = 31;
 constexpr int kShellFileNotFound = 2;
+// Beside a caption, the title bar's icon and buttons take about this many lines' height.
+constexpr int kCaptionRoomLines = 8;
 
 QString FilterOf(const FileDialogOptions& options) {
   const QString name = ToQString(options.filterName);
@@ -48,6 +52,20 @@ bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std:
   return true;
 }
 
+// A box narrower than its caption has the title bar cut it ("Corv... ght"):
+// it is made as wide as the caption in a bold face, with room for the window's
+// icon and buttons beside it.
+void MakeRoomForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont bold = box.font();
+  bold.setBold(true);
+  const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
+                    kCaptionRoomLines * QFontMetrics(box.font()).height();
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                0, 1, grid->columnCount());
+}
+
 }  // namespace
 
 void QtPlatform::ShowMessage(std::string_view text, std::string_view caption) {
@@ -68,6 +86,7 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
+  MakeRoomForCaption(box);
   switch (box.exec()) {
     case QMessageBox::Yes: return kIdYes;
     case QMessageBox::No: return kIdNo;

@@ -98,3 +98,19 @@ TEST_F(QtPlatformTest, FileDialogsStartWhereTheProgramSaysWithTheNameItProposes)
   EXPECT_EQ(documents.back(), '/');
   EXPECT_TRUE(QDir(QString::fromStdString(documents)).exists());
 }
+
+TEST_F(QtPlatformTest, AMessageBoxIsWideEnoughForItsWholeCaption) {
+  int width = 0;
+  int caption = 0;
+  ActOnNextModal<QMessageBox>([&](QMessageBox* box) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    width = box->width();
+    QFont bold = box->font();
+    bold.setBold(true);
+    caption = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+    box->button(QMessageBox::Ok)->click();
+  });
+  App_MessageBox("Saved.");
+  // Room beside the title for the window's icon and buttons, whatever draws them.
+  EXPECT_GE(width, caption + 6 * QFontMetrics(QApplication::font()).height());
+}
