@@ -29,6 +29,19 @@ TEST_F(MainWindowTest, HeaderControlsFollowTheTab) {
   EXPECT_EQ(GridRows(), 0);
 }
 
+TEST_F(MainWindowTest, EveryBudgetColumnShowsAtStartUpWhenTheScreenHasRoom) {
+  for (const std::string_view document : {std::string_view(), std::string_view(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn")}) {
+    StartUp(document);
+    int columns = 0;
+    for (int col = 0; col <= GridCols(); ++col)
+      columns += static_cast<int>(Grid().SendMessage(GM_GETCOLWIDTH, static_cast<std::uintptr_t>(col)));
+    EXPECT_GE(window->GetItemRect(kIdcGrid).Width(), columns + kGridScrollBarThickness) << document;
+    EXPECT_FALSE(Grid().HorizontalScrollBar().shown) << document;
+    EXPECT_EQ(Grid().LastVisibleColumn(), GridCols()) << document;
+    EXPECT_LE(window->GetItemRect(kWindowItem).right, platform.WorkArea().right);
+  }
+}
+
 TEST_F(MainWindowTest, MenusOfferWhatTheRowAllows) {
   Done(UserRightClickCell(*window, 1, 1));  // a section heading holds no line
   EXPECT_EQ(platform.TakeLastPopupMenu(), std::nullopt);
