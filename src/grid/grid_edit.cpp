@@ -61,7 +61,8 @@ void GridEngine::EditCellText() {
   EnsureCursorVisible();
   BeginEditIfIdle();
   // Beginning told the parent, which may have rewritten the cell.
-  if (const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol)) state_.editBuffer = cell->text;
+  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  if (cell != nullptr) state_.editBuffer = cell->text;
   UpdateCaret();
   host_.Invalidate();
 }

@@ -66,8 +66,8 @@ class HeadlessDialog : public Dialog {
   // Gives a grid the keyboard focus, also when the program took it away from
   // the grid without moving the dialog's focus.
   void FocusGrid(int id);
-  // Tab and Shift+Tab: the focus to the next or previous control, in template
-  // order and round, that is shown, enabled and not a mere label.
+  // Ctrl+Tab and Ctrl+Shift+Tab out of a grid: the focus to the next or previous
+  // control, in template order and round, that is shown, enabled and no mere label.
   void MoveFocus(bool forward);
 
   // PlatformWindow and Dialog.

@@ -30,7 +30,8 @@ TEST_F(MainWindowTest, HeaderControlsFollowTheTab) {
 }
 
 TEST_F(MainWindowTest, EveryBudgetColumnShowsAtStartUpWhenTheScreenHasRoom) {
-  for (const std::string_view document : {std::string_view(), std::string_view(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn")}) {
+  const std::string_view sample = HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn";
+  for (const std::string_view document : {std::string_view(), sample}) {
     StartUp(document);
     int columns = 0;
     for (int col = 0; col <= GridCols(); ++col)

@@ -78,10 +78,9 @@ TEST_F(GridPaint, ANumberTooWideForItsCellShowsHashesAndTellsItselfOnHover) {
   EXPECT_EQ(painter.Text("407407").op, PaintOp::Text);
   EXPECT_EQ(painter.Text("Steer calves, spring").flags, kTextLeft | kOneLine);  // text keeps its ellipsis
 
-  const auto middle = [](const GridRect& r) { return std::make_pair((r.left + r.right) / 2, (r.top + r.bottom) / 2); };
   const auto tip = [&](int row, int col) {
-    const auto [x, y] = middle(Cell(row, col));
-    return grid.ToolTipAt(x, y);
+    const GridRect r = Cell(row, col);
+    return grid.ToolTipAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
   };
   EXPECT_EQ(tip(2, 1), "$ 407407407.00");
   EXPECT_EQ(tip(2, 2), "$ 4074074.00");
