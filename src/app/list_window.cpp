@@ -39,6 +39,9 @@ struct OpenList {
   int Tab() const { return window.tabStripId ? dialog.GetTabSelection(window.tabStripId) : 0; }
 };
 
+// The grid fills the window above the instructions; the buttons keep to the
+// grid's right edge and the instructions take what is left beside them, so
+// that no control is cut at any size the window allows.
 void PlainLayout(Dialog& dialog) {
   const int w = App_LayoutUnits().charWidth;
   const PixelRect client = dialog.GetClientRect();
@@ -49,16 +52,16 @@ void PlainLayout(Dialog& dialog) {
   dialog.MoveItem(kIdcListGrid, grid);
 
   const int top = grid.bottom + 3 * w;
+  for (const int id : {static_cast<int>(kIdcCopyValues), static_cast<int>(kIdCancel)}) {
+    const PixelRect rect = dialog.GetItemRect(id);
+    dialog.MoveItem(id, {grid.right - rect.Width(), top, grid.right, top + rect.Height()});
+  }
+  // Room for the hand-over button whether or not the tab shows it.
   PixelRect text = dialog.GetItemRect(kIdcListInstructions);
   text.top = top;
   text.bottom = top + 5 * w;
+  text.right = std::max(text.left, grid.right - button.Width() - 2 * w);
   dialog.MoveItem(kIdcListInstructions, text);
-  for (const int id : {static_cast<int>(kIdcCopyValues), static_cast<int>(kIdCancel)}) {
-    PixelRect rect = dialog.GetItemRect(id);
-    rect.bottom = top + rect.Height();
-    rect.top = top;
-    dialog.MoveItem(id, rect);
-  }
 }
 
 void Layout(const OpenList& open) {

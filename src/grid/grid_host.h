@@ -32,6 +32,8 @@ class GridHost {
   virtual void Invalidate() {}
   // Move the keyboard focus to the grid; the view answers with FocusIn().
   virtual void TakeFocus() {}
+  // Move the keyboard focus on to the window's next control, or back to its previous one.
+  virtual void MoveFocus(bool /*forward*/) {}
   virtual void SetCursorShape(GridCursorShape) {}
   // Shown, range or position of a scroll bar changed.
   virtual void ScrollBarsChanged() {}

@@ -11,7 +11,6 @@ namespace {
 
 // Pixel settings are capped so that sums over all rows or columns stay in an int.
 constexpr int kMaxPixels = 32767;
-constexpr int kScrollBarThickness = 17;
 constexpr std::size_t kTitleMaxChars = 300;
 constexpr int kDefaultTypedChars = 32;
 constexpr std::string_view kTitleTooLong = "Title too long (300 chars max)";
@@ -87,7 +86,7 @@ void GridEngine::HandleSize(int width, int height) {
   UpdateScrollBars();
   if (!state_.integralRows || !state_.vScrollShown) return;
   const int dataArea = height - state_.titleHeight - state_.headerRowHeight -
-                       (state_.hScrollShown ? kScrollBarThickness : 0);
+                       (state_.hScrollShown ? kGridScrollBarThickness : 0);
   if (dataArea > state_.rowHeight) {
     state_.sizeGuard = true;
     state_.lastSizeWidth = width;

@@ -66,6 +66,9 @@ class HeadlessDialog : public Dialog {
   // Gives a grid the keyboard focus, also when the program took it away from
   // the grid without moving the dialog's focus.
   void FocusGrid(int id);
+  // Ctrl+Tab and Ctrl+Shift+Tab out of a grid: the focus to the next or previous
+  // control, in template order and round, that is shown, enabled and no mere label.
+  void MoveFocus(bool forward);
 
   // PlatformWindow and Dialog.
   std::string GetItemText(int id) const override;

@@ -20,4 +20,6 @@ void HeadlessDialogGridHost::Beep() { owner_.Beep(); }
 
 void HeadlessDialogGridHost::TakeFocus() { dialog_.FocusGrid(controlId_); }
 
+void HeadlessDialogGridHost::MoveFocus(bool forward) { dialog_.MoveFocus(forward); }
+
 int HeadlessDialogGridHost::DefaultTextHeight() { return kHeadlessCharHeight; }

@@ -103,6 +103,7 @@ int HeadlessPlatform::Ask(std::string_view text, std::string_view, MessageButton
 }
 
 bool HeadlessPlatform::ChooseFile(std::string* path) {
+  proposedFiles_.push_back(path != nullptr ? *path : std::string());
   const std::optional<FileAnswer> answer = answers_.TakeFile();
   if (!answer) {
     RecordFailure("unanswered file dialog");

@@ -2,7 +2,9 @@
 
 #include <Qt>
 
-GridKey GridKeyFromQt(int qtKey) {
+GridKey GridKeyFromQt(int qtKey, bool control) {
+  if (control && qtKey == Qt::Key_Tab) return GridKey::CtrlTab;
+  if (control && qtKey == Qt::Key_Backtab) return GridKey::CtrlShiftTab;
   switch (qtKey) {
     case Qt::Key_Down: return GridKey::Down;
     case Qt::Key_Up: return GridKey::Up;

@@ -3,4 +3,5 @@
 
 #include "grid/grid_input.h"
 
-GridKey GridKeyFromQt(int qtKey);
+// Control with Tab (or Backtab, Qt's Shift+Tab) leaves the grid.
+GridKey GridKeyFromQt(int qtKey, bool control = false);

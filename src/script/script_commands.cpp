@@ -130,7 +130,9 @@ std::string Key(ScriptContext& context, const Args& args) {
       {"Tab", GridKey::Tab},           {"ShiftTab", GridKey::ShiftTab},
       {"Enter", GridKey::Enter},       {"Escape", GridKey::Escape},
       {"Delete", GridKey::Delete},     {"Backspace", GridKey::Backspace},
-      {"PageDown", GridKey::PageDown}, {"PageUp", GridKey::PageUp}};
+      {"PageDown", GridKey::PageDown}, {"PageUp", GridKey::PageUp},
+      {"F2", GridKey::F2},             {"CtrlTab", GridKey::CtrlTab},
+      {"CtrlShiftTab", GridKey::CtrlShiftTab}};
   for (const auto& entry : kKeys) {
     if (args[0] != entry.first) continue;
     const GridKey key = entry.second;

@@ -201,3 +201,46 @@ TEST_F(ListWindowTest, SideBoxesShowWhileTheirCellIsCurrentAndEditTheRecord) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every control shown lies whole inside the window and clear of the others.
+void ExpectEveryControlWhole(const HeadlessDialog& dialog) {
+  const PixelRect client = dialog.GetClientRect();
+  std::vector<const HeadlessControl*> shown;
+  for (const HeadlessControl& control : dialog.Controls()) {
+    if (!control.visible) continue;
+    const PixelRect& r = control.rect;
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+        << control.id << " in " << client.Width() << "x" << client.Height();
+    for (const HeadlessControl* other : shown) {
+      const PixelRect& o = other->rect;
+      const bool apart = r.right <= o.left || o.right <= r.left || r.bottom <= o.top || o.bottom <= r.top;
+      EXPECT_TRUE(apart) << control.id << " on " << other->id << " in " << client.Width() << "x"
+                         << client.Height();
+    }
+    shown.push_back(&control);
+  }
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, ListWindowsKeepEveryControlWholeAtEveryAllowedSize) {
+  for (const ListWindow* list : AllListWindows()) {
+    int checked = 0;
+    platform.SetPump([&] {
+      HeadlessDialog* active = platform.ActiveWindow();
+      if (active == nullptr || active == window || checked > 0) return false;
+      for (const auto& [width, height] : {std::pair{0, 0}, std::pair{650, 500}, std::pair{1200, 900}}) {
+        active->ResizeClient(width, height);
+        ExpectEveryControlWhole(*active);
+      }
+      ++checked;
+      EXPECT_EQ(UserKey(*active, GridKey::Escape), "");
+      return true;
+    });
+    ShowListWindow(*list, *window, 0);
+    platform.SetPump(nullptr);
+    EXPECT_EQ(checked, 1) << list->request;
+  }
+}
