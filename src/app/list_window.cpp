@@ -121,12 +121,22 @@ int OpeningTab(const OpenList& open, std::intptr_t param) {
   return tab >= 0 && tab < open.dialog.CountTabs(window.tabStripId) ? tab : 0;
 }
 
+// Never so narrow that a box beside the grid is cut: they keep their places
+// across the window.
+int MinimumWidth(const OpenList& open) {
+  int width = kListWindowMinWidth;
+  const int margin = open.dialog.GetItemRect(open.window.gridId).left;
+  for (const SideBox& box : open.window.sideBoxes)
+    width = std::max(width, open.dialog.GetItemRect(box.editId).right + 2 * margin);
+  return width;
+}
+
 void Initialise(const OpenList& open, std::intptr_t param) {
   const ListWindow& window = open.window;
   Dialog& dialog = open.dialog;
   CenterWindow(dialog, App_GetMainWindow());
   if (!window.caption.empty()) dialog.SetCaption(window.caption);
-  dialog.SetMinimumSize(kListWindowMinWidth, kListWindowMinHeight);
+  dialog.SetMinimumSize(MinimumWidth(open), kListWindowMinHeight);
   if (GridEngine* grid = open.Grid()) {
     open.list.SetUp(*grid, App_GridHeadingFont(), App_LayoutUnits().charHeight);
   }
