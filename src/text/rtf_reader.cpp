@@ -160,10 +160,39 @@ class Reader {
 
   void Unicode(long value) {
     if (value < 0) value += 65536;
+    SkipStandIns();
+    std::uint32_t code = value > 0 && value <= 0xFFFF ? static_cast<std::uint32_t>(value) : 0xFFFDu;
+    // A character beyond 16 bits comes as two halves; a half alone is no character.
+    if (code >= 0xD800 && code <= 0xDBFF) {
+      const long low = NextUnicodeValue();
+      code = low >= 0xDC00 && low <= 0xDFFF
+                 ? 0x10000 + ((code - 0xD800) << 10) + static_cast<std::uint32_t>(low - 0xDC00)
+                 : 0xFFFDu;
+    } else if (code >= 0xDC00 && code <= 0xDFFF) {
+      code = 0xFFFDu;
+    }
     std::string text;
-    AppendUtf8(text, value > 0 && value <= 0xFFFF ? static_cast<std::uint32_t>(value) : 0xFFFDu);
+    AppendUtf8(text, code);
     Text(text);
-    // Skip the stand-in characters for readers without Unicode.
+  }
+
+  // The value of a \uN that follows at once, with its stand-ins skipped; -1 and
+  // nothing read when none follows.
+  long NextUnicodeValue() {
+    if (rtf_.substr(pos_, 2) != "\\u") return -1;
+    const std::size_t start = pos_;
+    ++pos_;
+    const ControlWord word = ReadWord();
+    if (word.name != "u" || !word.hasParameter) {
+      pos_ = start;
+      return -1;
+    }
+    SkipStandIns();
+    return word.parameter < 0 ? word.parameter + 65536 : word.parameter;
+  }
+
+  // The characters after \uN that stand in for it in readers without Unicode.
+  void SkipStandIns() {
     for (int i = 0; i < State().unicodeSkip && pos_ < rtf_.size(); ++i) {
       if (rtf_[pos_] == '\\' && pos_ + 1 < rtf_.size() && rtf_[pos_ + 1] == '\'') {
         pos_ = std::min(rtf_.size(), pos_ + 4);

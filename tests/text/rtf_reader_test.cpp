@@ -53,6 +53,9 @@ TEST(RtfReaderTest, TextEscapesAndEncodings) {
       {"{\\rtf1 caf\xE9}", "caf\xC3\xA9"},                // an older file's code page
       {"{\\rtf1 \\u8364?5}", "\xE2\x82\xAC" "5"},         // Unicode with its stand-in
       {"{\\rtf1 a{\\*\\generator x;}b}", "ab"},           // ignorable destinations
+      {"{\\rtf1 \\u-10188?\\u-8930?!}", "\xF0\x9D\x84\x9E!"},  // two halves of one character
+      {"{\\rtf1 \\u55348?x}", "\xEF\xBF\xBDx"},         // a half alone is no character
+      {"{\\rtf1 \\u56606?\\ul x}", "\xEF\xBF\xBDx"},
       {"{\\rtf1 x\\line y}", "x\ny"},
       {"{\\rtf1 \\b on\\b0 off}", "onoff"},
   };
