@@ -18,7 +18,7 @@
 #include "platform/clipboard_transfer.h"
 #include "platform/platform.h"
 #include "platform/resource_ids.h"
-#include "reports/whole_farm_text.h"
+#include "reports/clipboard_copy.h"
 
 namespace {
 

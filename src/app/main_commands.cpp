@@ -63,13 +63,7 @@ void DeleteCurrentTab(Dialog& window) {
 }
 
 void CopyCurrentTab(Dialog& window) {
-  const int tab = CurrentTab(window);
-  // TODO: the summary's Rich Text and text copy.
-  if (tab == kSummaryTab) {
-    ShowNotYetAvailable();
-    return;
-  }
-  if (!App_Document().CopyTabToClipboard(&window, tab)) {
+  if (!App_Document().CopyTabToClipboard(&window, CurrentTab(window))) {
     App_MessageBox("The tab could not be copied to the clipboard.");
   }
 }

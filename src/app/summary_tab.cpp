@@ -4,6 +4,7 @@
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "platform/dialog.h"
+#include "reports/summary_grid.h"
 
 void ShowSummaryFields(const CBudgetWorksheet& document, Dialog& window) {
   window.SetItemText(kIdcLabelId, "Name");
@@ -15,9 +16,10 @@ void ShowSummaryFields(const CBudgetWorksheet& document, Dialog& window) {
   window.SetItemText(kIdcEditAddress, document.address);
 }
 
-// TODO: the whole-farm and operating cost summaries; until they exist the
-// summary grid stays empty.
-void FillSummaryGrid(CBudgetWorksheet&, GridEngine& grid, bool, bool) {
-  grid.SendMessage(GM_CLEAR);
-  grid.SendMessage(GM_SETDIMENSIONS, 0, 5);
+void FillSummaryGrid(CBudgetWorksheet& document, GridEngine& grid, bool operatingCosts) {
+  if (operatingCosts) {
+    FillOperatingCostSummary(document, grid);
+  } else {
+    FillWholeFarmSummary(document, grid);
+  }
 }

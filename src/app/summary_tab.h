@@ -8,5 +8,4 @@ class GridEngine;
 // "Name", "Phone" and "Address" of the worksheet in the header edits.
 void ShowSummaryFields(const CBudgetWorksheet& document, Dialog& window);
 // The whole-farm summary, or with operatingCosts the operating cost summary.
-void FillSummaryGrid(CBudgetWorksheet& document, GridEngine& grid, bool operatingCosts,
-                     bool totals);
+void FillSummaryGrid(CBudgetWorksheet& document, GridEngine& grid, bool operatingCosts);

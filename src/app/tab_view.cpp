@@ -80,8 +80,7 @@ void ShowSummaryTab(Dialog& window) {
   window.SetItemText(kIdcLabelHerdUnit, "Address");
   ShowSummaryFields(document, window);
   if (GridEngine* grid = MainGrid(window)) {
-    FillSummaryGrid(document, *grid, window.IsItemChecked(kIdcRadioOperating),
-                    window.IsItemChecked(kIdcRadioWholeFarm));
+    FillSummaryGrid(document, *grid, window.IsItemChecked(kIdcRadioOperating));
   }
   ShowAnalysis(nullptr, false, 0);
   window.SetItemLimit(kIdcEditIdOrName, static_cast<int>(kDocumentNameChars));

@@ -25,6 +25,7 @@ std::optional<int> ParseTab(std::string_view text) {
 
 std::optional<ExportOptions::Format> ParseFormat(std::string_view text) {
   if (text == "text") return ExportOptions::Format::kText;
+  if (text == "rtf") return ExportOptions::Format::kRtf;
   if (text == "cells") return ExportOptions::Format::kCells;
   if (text == "vqn") return ExportOptions::Format::kVqn;
   return std::nullopt;
@@ -78,8 +79,13 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
     if (options.tab != -1 && !window->tabStripId) return std::nullopt;
     return options;
   }
-  // The budget views need a budget tab; the summary tab is not exported here.
-  if (options.format != ExportOptions::Format::kVqn && options.tab < 1) return std::nullopt;
+  // Text shows any tab, Rich Text only the summary (tab 0), cells a budget tab.
+  using Format = ExportOptions::Format;
+  const bool tabFits = options.format == Format::kVqn ||
+                       (options.format == Format::kText && options.tab >= 0) ||
+                       (options.format == Format::kRtf && options.tab == 0) ||
+                       (options.format == Format::kCells && options.tab >= 1);
+  if (!tabFits) return std::nullopt;
   return options;
 }
 
@@ -97,11 +103,12 @@ int RunExport(const ExportOptions& options) {
     Write(buffer.View());
     return 0;
   }
-  if (options.format == ExportOptions::Format::kText) {
+  const bool rtf = options.format == ExportOptions::Format::kRtf;
+  if (options.format == ExportOptions::Format::kText || rtf) {
     // Exactly what the copy command places: run it and read the clipboard back.
+    const std::string_view format = rtf ? kClipboardRtfFormat : kClipboardTextFormat;
     std::string text;
-    if (!CopyView(worksheet, options) ||
-        !platform.GetClipboard().Fetch(kClipboardTextFormat, &text)) {
+    if (!CopyView(worksheet, options) || !platform.GetClipboard().Fetch(format, &text)) {
       ReportMessages(platform);
       return 1;
     }

@@ -6,7 +6,7 @@
 #include <vector>
 
 struct ExportOptions {
-  enum class Format { kText, kCells, kVqn };
+  enum class Format { kText, kRtf, kCells, kVqn };
   std::string path;
   Format format = Format::kText;
   // --view names a whole-farm list window instead of a budget tab; empty: a budget.

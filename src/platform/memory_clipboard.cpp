@@ -6,11 +6,15 @@ bool MemoryClipboard::Open(PlatformWindow*) {
   return true;
 }
 
-void MemoryClipboard::Empty() { data_.clear(); }
+void MemoryClipboard::Empty() {
+  data_.clear();
+  order_.clear();
+}
 
 bool MemoryClipboard::Put(std::string_view format, std::string_view bytes) {
   if (!open_) return false;
   data_.insert_or_assign(std::string(format), std::string(bytes));
+  order_.emplace_back(format);
   return true;
 }
 

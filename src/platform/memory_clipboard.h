@@ -3,6 +3,7 @@
 
 #include <map>
 #include <string>
+#include <vector>
 
 #include "platform/clipboard.h"
 
@@ -19,9 +20,12 @@ class MemoryClipboard : public Clipboard {
   void SetLocked(bool locked) { locked_ = locked; }
   bool IsOpen() const { return open_; }
   const std::map<std::string, std::string, std::less<>>& Contents() const { return data_; }
+  // The formats in the order they were placed since the clipboard was emptied.
+  const std::vector<std::string>& PlacementOrder() const { return order_; }
 
  private:
   std::map<std::string, std::string, std::less<>> data_;
+  std::vector<std::string> order_;
   bool open_ = false;
   bool locked_ = false;
 };

@@ -6,8 +6,6 @@
 #include "document/worksheet.h"
 #include "farm/budget_column_name.h"
 #include "model/line_chain.h"
-#include "platform/clipboard.h"
-#include "platform/platform.h"
 
 namespace {
 
@@ -72,15 +70,4 @@ std::string RenderVeterinaryText(const CBudgetWorksheet& worksheet) {
   text += "\r\n";
   for (; list; list = list->next.get()) list->GetRowText(text, {0, budgetCount});
   return text;
-}
-
-bool CopyTextToClipboard(PlatformWindow* owner,
-                         const std::function<std::optional<std::string>()>& render) {
-  Clipboard& clipboard = App_Platform().GetClipboard();
-  if (!clipboard.Open(owner)) return false;
-  clipboard.Empty();
-  const std::optional<std::string> text = render();
-  const bool placed = text && clipboard.Put(kClipboardTextFormat, *text);
-  clipboard.Close();
-  return placed;
 }

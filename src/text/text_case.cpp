@@ -11,3 +11,19 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   }
   return true;
 }
+
+bool LessNoCase(std::string_view a, std::string_view b) {
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(Lower(a[i]));
+    const auto y = static_cast<unsigned char>(Lower(b[i]));
+    if (x != y) return x < y;
+  }
+  return a.size() < b.size();
+}
+
+std::string LowerAscii(std::string_view text) {
+  std::string lower(text);
+  for (char& c : lower) c = Lower(c);
+  return lower;
+}

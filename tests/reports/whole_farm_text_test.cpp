@@ -5,6 +5,7 @@
 
 #include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
+#include "reports/clipboard_copy.h"
 #include "reports/whole_farm_text.h"
 
 namespace {
