@@ -65,6 +65,16 @@ TEST(CliExport, BudgetViewsMatchTheirGoldenFiles) {
   EXPECT_EQ(cells.out, ReadFile(kData + "sample-ranch-tab1.cells"));
 }
 
+// Byte for byte what "Copy Current Tab to Clipboard" places on the summary tab.
+TEST(CliExport, SummaryTabAsTextAndRichText) {
+  for (const char* format : {"text", "rtf"}) {
+    const RunResult summary = RunCli("export " + kSample + " --tab 0 --format " + format);
+    EXPECT_EQ(summary.status, 0) << summary.err;
+    const std::string golden = std::string("sample-ranch-summary.") + (format[0] == 't' ? "txt" : "rtf");
+    EXPECT_EQ(summary.out, ReadFile(kData + golden)) << format;
+  }
+}
+
 TEST(CliExport, ListViewsPrintWhatTheirCopiesPlace) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
@@ -131,7 +141,8 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
         "export x.vqn --view expenses --format cells", "export x.vqn --view budget --format text",
         "export x.vqn --view veterinary --tab 1 --format text", "export x.vqn --format text --view",
         "export x.vqn --view veterinary --format vqn", "export x.vqn --view machinery --tab x",
-        "frobnicate"}) {
+        "export x.vqn --tab 1 --format rtf", "export x.vqn --tab 0 --format cells",
+        "export x.vqn --view expenses --format rtf", "frobnicate"}) {
     const RunResult result = RunCli(arguments);
     EXPECT_EQ(result.status, 2) << arguments;
     EXPECT_NE(result.err.find("Usage:"), std::string::npos) << arguments;
@@ -140,5 +151,6 @@ TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
   const RunResult help = RunCli("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.out.find("--format cells"), std::string::npos);
+  EXPECT_NE(help.out.find("--tab 0 --format text|rtf"), std::string::npos);
   EXPECT_NE(help.out.find("--view LIST [--tab N] --format text"), std::string::npos);
 }
