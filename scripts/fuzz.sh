@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Runs a fuzzer. Usage: scripts/fuzz.sh [SECONDS] [open|rtf]
-#   open: any bytes as a document file (the default); rtf: any bytes as Rich Text.
+# Runs a fuzzer. Usage: scripts/fuzz.sh [SECONDS] [open|rtf|rtf_escape]
+#   open: any bytes as a document file (the default); rtf: any bytes as Rich Text;
+#   rtf_escape: any bytes as a text written into Rich Text.
 # Crashers land in build/fuzz/crashes; keep each as a test under tests/data/fuzz.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,6 +16,7 @@ mkdir -p "$corpus" build/fuzz/crashes
 case "$fuzzer" in
   open) seeds=(examples/*.vqn tests/data/cli/*.vqn tests/data/fuzz/* tests/data/fuzz-seeds/open/*) ;;
   rtf) seeds=(tests/data/fuzz-seeds/rtf/*) ;;
+  rtf_escape) seeds=(tests/data/fuzz-seeds/rtf-escape/*) ;;
   *) echo "unknown fuzzer: $fuzzer" >&2; exit 2 ;;
 esac
 for seed in "${seeds[@]}"; do
