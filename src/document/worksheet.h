@@ -48,10 +48,10 @@ class CBudgetWorksheet {
   // file cannot be read or holds no worksheet.
   bool Open(const std::string& path);
 
-  // The bytes Save writes.
+  // The bytes Save writes: Windows-1252 when every text fits it, else UTF-8.
   void WriteTags(CTagBuffer& buffer) const;
-  // Reads a document's text (UTF-8, or Windows-1252 when not valid UTF-8) into
-  // this cleared document; false when it holds no worksheet element.
+  // Reads a document's text (each text UTF-8, or Windows-1252 when not valid
+  // UTF-8) into this cleared document; false when it holds no worksheet element.
   bool ReadTags(std::string_view fileText);
 
   // Whole-farm lists (src/farm). Returns 1, or 0 with a message when a list

@@ -3,7 +3,6 @@
 #include "text/tag_buffer.h"
 #include "text/tag_reader.h"
 #include "text/tag_writer.h"
-#include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 
@@ -36,15 +35,11 @@ void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
     budget->WriteTags(buffer, kBudgetElement);
   lists.WriteTags(buffer, CountBudgets());
   AppendCloseTag(buffer, kRoot);
+  // Other versions read Windows-1252 only.
+  if (buffer.TextsFitWindows1252()) buffer.ConvertToWindows1252();
 }
 
 bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
-  // Older versions wrote the Windows code page; this one writes UTF-8.
-  std::string converted;
-  if (!IsValidUtf8(fileText)) {
-    converted = Cp1252ToUtf8(fileText);
-    fileText = converted;
-  }
   CTagElement root;
   if (!FindElement(kRoot, fileText, 0, fileText.size(), &root)) return false;
   const std::size_t start = root.contentStart;

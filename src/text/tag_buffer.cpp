@@ -1,5 +1,7 @@
 #include "text/tag_buffer.h"
 
+#include <optional>
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -7,12 +9,18 @@
 #include <fstream>
 #include <system_error>
 
+#include "text/utf8_text.h"
+
 namespace fs = std::filesystem;
 
 bool CTagBuffer::Reserve(std::size_t capacity) {
-  text_.clear();
+  Clear();
   text_.reserve(capacity);
   return true;
+}
+
+void CTagBuffer::ConvertToWindows1252() {
+  if (std::optional<std::string> bytes = Utf8ToCp1252(text_)) text_ = std::move(*bytes);
 }
 
 namespace {

@@ -17,7 +17,17 @@ class CTagBuffer {
     text_.append(text.data(), text.size());
     return true;
   }
-  void Clear() { text_.clear(); }
+  void Clear() {
+    text_.clear();
+    textsFitWindows1252_ = true;
+  }
+
+  // Whether every text element written so far reads back when the buffer is
+  // written in Windows-1252 (AppendTextElement notes each).
+  bool TextsFitWindows1252() const { return textsFitWindows1252_; }
+  void NoteTextBeyondWindows1252() { textsFitWindows1252_ = false; }
+  // Only when TextsFitWindows1252: the markup is ASCII, so the texts alone change.
+  void ConvertToWindows1252();
 
   std::size_t GetLength() const { return text_.size(); }
   const char* GetText() const { return text_.c_str(); }
@@ -31,4 +41,5 @@ class CTagBuffer {
 
  private:
   std::string text_;
+  bool textsFitWindows1252_ = true;
 };

@@ -151,7 +151,7 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
-  const std::string decoded = UnescapeMarkupText(content);
+  const std::string decoded = UnescapeMarkupText(TextFromFile(content));
   destination->assign(FirstChars(decoded, maxChars));
   return true;
 }

@@ -1,6 +1,7 @@
 #include "text/tag_writer.h"
 
 #include "text/number_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 
@@ -31,6 +32,17 @@ bool EscapedTagAt(std::string_view text, std::size_t at, std::size_t* amps, std:
   if (!text.substr(i).starts_with(kLt) || !IsTagRest(text, i + kLt.size())) return false;
   *length = i + kLt.size() - at;
   return true;
+}
+
+// Text is UTF-8 inside; one that is not (bytes a script typed) is written as
+// reading takes it, Windows-1252. Notes a text the code page cannot carry.
+std::string_view FileText(CTagBuffer& buffer, std::string_view text, std::string* utf8) {
+  if (!IsValidUtf8(text)) {
+    *utf8 = Cp1252ToUtf8(text);
+    text = *utf8;
+  }
+  if (!ReadsBackInWindows1252(text)) buffer.NoteTextBeyondWindows1252();
+  return text;
 }
 
 // Pieces go straight into the buffer: a document has hundreds of thousands of
@@ -102,6 +114,8 @@ void AppendCloseTag(CTagBuffer& buffer, std::string_view name) {
 
 void AppendTextElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                        std::string_view text) {
+  std::string utf8;
+  text = FileText(buffer, text, &utf8);
   if (text.find_first_of("<&") == std::string_view::npos) {
     AppendElement(buffer, indent, name, text);
   } else {

@@ -6,10 +6,12 @@
 
 namespace {
 
-// Length of the valid UTF-8 sequence starting at text[i], or 0 when none starts there.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
+// Length of the valid UTF-8 sequence starting at text[i], or 0 when none starts
+// there; *code receives its code point.
+std::size_t DecodeSequence(std::string_view text, std::size_t i, std::uint32_t* code) {
   const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
   const std::uint8_t lead = byte(i);
+  *code = lead;
   if (lead < 0x80) return 1;
   std::size_t length;
   std::uint32_t min;
@@ -26,13 +28,19 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     return 0;
   }
   if (i + length > text.size()) return 0;
-  std::uint32_t code = lead & (0x7F >> length);
+  std::uint32_t value = lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i + k) & 0x3F);
+    value = (value << 6) | (byte(i + k) & 0x3F);
   }
-  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  *code = value;
   return length;
+}
+
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  std::uint32_t code = 0;
+  return DecodeSequence(text, i, &code);
 }
 
 void AppendUtf8(std::string& out, std::uint32_t code) {
@@ -54,6 +62,22 @@ constexpr std::array<std::uint16_t, 32> kCp1252High = {
     0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+// The code page's byte for a code point, or nothing.
+std::optional<char> Cp1252Byte(std::uint32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+  for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+    if (kCp1252High[i] == code) return static_cast<char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+bool IsAscii(std::string_view text) {
+  for (char c : text) {
+    if (static_cast<std::uint8_t>(c) >= 0x80) return false;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -111,4 +135,28 @@ std::string_view FirstChars(std::string_view text, std::size_t maxChars) {
     i += length == 0 ? 1 : length;
   }
   return text.substr(0, i);
+}
+
+std::optional<std::string> Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    std::uint32_t code = 0;
+    const std::size_t length = DecodeSequence(text, i, &code);
+    const std::optional<char> byte = length == 0 ? std::nullopt : Cp1252Byte(code);
+    if (!byte) return std::nullopt;
+    out += *byte;
+    i += length;
+  }
+  return out;
+}
+
+std::string TextFromFile(std::string_view bytes) {
+  return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+}
+
+bool ReadsBackInWindows1252(std::string_view text) {
+  if (IsAscii(text)) return true;
+  const std::optional<std::string> bytes = Utf8ToCp1252(text);
+  return bytes && !IsValidUtf8(*bytes);
 }

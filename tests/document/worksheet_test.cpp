@@ -134,6 +134,37 @@ TEST_F(Worksheet, ReadsAnyVersionAnyOrderAndOlderFilesAsWindows1252) {
   EXPECT_EQ(worksheet.address + "|" + Titles(), std::string(150, 'a') + "|Ni\xC3\xB1o;");
 }
 
+TEST_F(Worksheet, ReadsEachTextInItsOwnEncoding) {
+  // A byte that is not UTF-8 in a comment or in one text leaves the others alone.
+  ASSERT_TRUE(worksheet.ReadTags(Document("<!-- \xE9 -->\r\n<NAME>Caf\xC3\xA9</NAME>\r\n<PHONE>\xE9t\xE9</PHONE>" +
+                                          Budget("Ni\xC3\xB1o") + Budget("Ni\xF1o"))));
+  EXPECT_EQ(worksheet.name + "|" + worksheet.phone + "|" + Titles(),
+            "Caf\xC3\xA9|\xC3\xA9t\xC3\xA9|Ni\xC3\xB1o;Ni\xC3\xB1o;");
+}
+
+TEST_F(Worksheet, WritesWindows1252WhenEveryCharacterFitsAndUtf8Otherwise) {
+  worksheet.name = "Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81";  // the code page's gaps read as C1 controls
+  worksheet.GetBudget(0, true)->title = "Ni\xC3\xB1o";
+  const std::string windows1252 = Tags(worksheet);
+  EXPECT_NE(windows1252.find("<NAME>Caf\xE9 \x80 \x81</NAME>\r\n"), std::string::npos);
+  EXPECT_NE(windows1252.find("<TITLE>Ni\xF1o</TITLE>\r\n"), std::string::npos);
+  CBudgetWorksheet read;
+  ASSERT_TRUE(read.ReadTags(windows1252));
+  EXPECT_EQ(read.name, worksheet.name);
+  EXPECT_EQ(Tags(read), windows1252) << "a Windows-1252 file writes back byte for byte";
+
+  // One character the code page lacks, or one that would come back otherwise,
+  // and the whole document is UTF-8.
+  for (const std::string other : {"\xC5\x81\xC3\xB3" "d\xC5\xBA", "\xC3\x83\xC2\xA9"}) {
+    worksheet.address = other;
+    const std::string utf8 = Tags(worksheet);
+    EXPECT_NE(utf8.find("<NAME>Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81</NAME>"), std::string::npos) << other;
+    read.Clear();
+    ASSERT_TRUE(read.ReadTags(utf8));
+    EXPECT_EQ(read.address + "|" + read.name, other + "|" + worksheet.name);
+  }
+}
+
 TEST_F(Worksheet, OpenReportsAnUnreadableFileAndLeavesTheDocumentEmpty) {
   WriteBytes(folder.File("empty.vqn"), "");
   WriteBytes(folder.File("other.vqn"), "<?xml version=\"1.0\" ?>\r\n<NAME>Ranch</NAME>\r\n");

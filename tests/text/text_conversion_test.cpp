@@ -93,4 +93,18 @@ TEST(Cp1252ToUtf8, MapsTheCodePage) {
   EXPECT_TRUE(IsValidUtf8(Cp1252ToUtf8(every)));
 }
 
+TEST(Utf8ToCp1252, WritesBackEveryByteTheCodePageReads) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(byte)), byte) << b;
+  }
+  // Characters the code page lacks, and C1 controls other than its five gaps.
+  for (const std::string text : {"\xC5\x81", "\xF0\x9F\x90\x84", "\xC2\x80", "\xC2\x9F", "\xE2\x82\xAD"}) {
+    EXPECT_FALSE(ReadsBackInWindows1252(text)) << text;
+  }
+  // Written in the code page these bytes would pose as UTF-8 ("\xC3\xA9" is "\xC3\x83\xC2\xA9").
+  EXPECT_FALSE(ReadsBackInWindows1252("\xC3\x83\xC2\xA9"));
+  EXPECT_TRUE(ReadsBackInWindows1252("Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81 <A>"));
+}
+
 }  // namespace
