@@ -1,7 +1,7 @@
 // Rows handed to the budget by the whole-farm lists and its own interest.
-#include <cmath>
 
 #include "text/number_parse.h"
+#include "text/number_text.h"
 #include "text/utf8_text.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"
@@ -17,10 +17,12 @@ constexpr int kRateEdit = 1085;
 constexpr int kTermEdit = 1087;
 constexpr std::size_t kDialogNumberChars = 14;
 
+// An amount the file could not carry back (sums of huge costs) is a blank, so
+// that the row reads back as it was written.
 void MakeCalculated(CBudgetLine& line, std::string_view label, double amount,
                     std::int32_t source) {
   line.label = label;
-  line.value = amount;
+  line.value = FitsNumberElement(amount) ? amount : kBlank;
   line.SetKind(kKindTotal);
   line.source = source;
   line.stale = 0;
@@ -91,9 +93,7 @@ void CCropBudget::UpdateOperatingInterest(bool create) {
       const double total = line->GetTotal(numUnits);
       if (total > 0) base += total;
     }
-    double amount = interestRate / 100.0 * base * (interestTerm / 12.0);
-    // Costs too large to add up leave the row blank rather than infinite.
-    if (!std::isfinite(amount)) amount = kBlank;
+    const double amount = interestRate / 100.0 * base * (interestTerm / 12.0);
     SetCalculated(kSectionOperating, kInterestLabel, amount, kSourceInterest, create);
   }
   if (create) RemoveStale();

@@ -134,6 +134,35 @@ TEST_F(Worksheet, ReadsAnyVersionAnyOrderAndOlderFilesAsWindows1252) {
   EXPECT_EQ(worksheet.address + "|" + Titles(), std::string(150, 'a') + "|Ni\xC3\xB1o;");
 }
 
+// One rule for typed, calculated and file amounts: whatever is written reads back.
+TEST_F(Worksheet, LargeAmountsReadBackAsWritten) {
+  std::string message;
+  CCropBudget* large = worksheet.GetBudget(0, true);
+  large->interestRate = 10;
+  large->interestTerm = 12;
+  large->AppendLine(kSectionOperating).SetValue(6, "20,000,000,000,000,000", &message);
+  large->UpdateOperatingInterest(true);
+  // Too large for any file: the product of two 25-digit amounts, and its interest.
+  CCropBudget* huge = worksheet.GetBudget(1, true);
+  huge->interestRate = 10;
+  huge->interestTerm = 12;
+  CBudgetLine& line = huge->AppendLine(kSectionOperating);
+  line.SetValue(4, "9000000000000000000000000", &message);
+  line.SetValue(5, "9000000000000000000000000", &message);
+  huge->UpdateOperatingInterest(true);
+  EXPECT_EQ(message, "");
+  ASSERT_NE(large->sections[kSectionOperating]->next, nullptr);
+  EXPECT_EQ(large->sections[kSectionOperating]->next->value, 2e15);
+  ASSERT_NE(huge->sections[kSectionOperating]->next, nullptr);
+  EXPECT_EQ(huge->sections[kSectionOperating]->next->value, -1.0) << "a blank, not a lost row";
+
+  const std::string saved = Tags(worksheet);
+  CBudgetWorksheet read;
+  ASSERT_TRUE(read.ReadTags(saved));
+  EXPECT_EQ(Tags(read), saved);
+  EXPECT_NE(saved.find("<TOTAL>2000000000000000.0000</TOTAL>\r\n\t<AUTO>INTEREST</AUTO>"), std::string::npos);
+}
+
 TEST_F(Worksheet, ReadsEachTextInItsOwnEncoding) {
   // A byte that is not UTF-8 in a comment or in one text leaves the others alone.
   ASSERT_TRUE(worksheet.ReadTags(Document("<!-- \xE9 -->\r\n<NAME>Caf\xC3\xA9</NAME>\r\n<PHONE>\xE9t\xE9</PHONE>" +

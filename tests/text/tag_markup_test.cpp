@@ -96,7 +96,11 @@ TEST(ReadNumber, ConvertsContentOf1To31Bytes) {
       {" \r\n\t-1.75", -1.75, -1}, {"12abc", 12, 12}, {"abc", 0, 0}, {std::string(30, '0') + "1", 1, 1},
       {std::string(31, '0') + "1", {}, {}}, {"", {}, {}}, {"-2147483648", -2147483648.0, -2147483647 - 1},
       {"2147483648", 2147483648.0, {}}, {"1e-400", 0, 1},  // too small for a double is zero, as in C
-      {"-1e999", {}, -1}, {"inf", {}, 0}, {"nan", {}, 0}};
+      {"-1e999", {}, -1}, {"inf", {}, 0}, {"nan", {}, 0},
+      // What is written reads back: amounts up to 25 digits, which fill the element with
+      // a sign, a point and four decimals; "1e25" fits too, but written in full it would not.
+      {"1e15", 1e15, 1}, {"-9999999999999998758486016.0000", -9999999999999998758486016.0, {}},
+      {"1e25", {}, 1}, {"-1e25", {}, -1}};
   for (const auto& [content, real, integer] : cases) {
     const std::string text = "<N>" + content + "</N>";
     double readReal = 99;

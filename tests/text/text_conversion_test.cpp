@@ -23,9 +23,11 @@ TEST(ParseNumber, KeepsDigitsPointsAndMinusSigns) {
   const std::vector<std::tuple<std::string, double, bool>> reals = {
       {"$ 1,234.50", 1234.5, false}, {"15 %", 15, false}, {"1 1/2", 112, false}, {"1.2.3", 1.2, false},
       {"5-3", 5, false}, {"-.5", -0.5, false}, {"1e5", 15, false}, {"", -1, false}, {"n/a", -1, true},
-      {"-", 0, true}, {".", 0, true}, {"--5", 0, true}, {"999999999999999", 999999999999999.0, false},
-      // At 1e15 the document could no longer carry the amount back.
-      {"1,000,000,000,000,000", -1, true}, {"-1000000000000000", -1, true}, {std::string(300, '9'), -1, true},
+      {"-", 0, true}, {".", 0, true}, {"--5", 0, true}, {"1,000,000,000,000,000", 1e15, false},
+      // From 1e25 a number element could no longer carry the amount back.
+      {"9,990,000,000,000,000,000,000,000", 9.99e24, false}, {"-9990000000000000000000000", -9.99e24, false},
+      {"10000000000000000000000000", -1, true}, {"-10000000000000000000000000", -1, true},
+      {std::string(300, '9'), -1, true},
   };
   for (const auto& [text, value, problem] : reals) {
     std::string message = kUntouched;
