@@ -42,7 +42,8 @@ class CBudgetWorksheet {
   void SetField(int field, std::string_view text);
 
   // Writes through a temporary file, so a failed save leaves the previous file
-  // as it was; the failure is reported and the result is false.
+  // as it was; the failure (a document too large to open again, a read-only
+  // file, no memory...) is reported and the result is false.
   bool Save(const std::string& path);
   // Reports "Problem opening file <path>" and leaves the document empty when the
   // file cannot be read or holds no worksheet.

@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <new>
 
 #include "text/tag_buffer.h"
 #include "text/tag_reader.h"
@@ -64,11 +65,27 @@ bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
   return true;
 }
 
+namespace {
+
+// The whole document is built in memory first; running out of it is a failed
+// save like any other.
+bool WriteDocumentFile(const CBudgetWorksheet& document, const std::string& path,
+                       std::string* reason) {
+  try {
+    CTagBuffer buffer;
+    document.WriteTags(buffer);
+    return buffer.WriteToFile(path, reason);
+  } catch (const std::bad_alloc&) {
+    *reason = "There is not enough memory to save the document.";
+    return false;
+  }
+}
+
+}  // namespace
+
 bool CBudgetWorksheet::Save(const std::string& path) {
-  CTagBuffer buffer;
-  WriteTags(buffer);
   std::string reason;
-  if (buffer.WriteToFile(path, &reason)) return true;
+  if (WriteDocumentFile(*this, path, &reason)) return true;
   App_MessageBox("Problem saving file <" + path + ">\n\n" + reason +
                  "\n\nThe file on disk was not changed.");
   return false;

@@ -33,10 +33,12 @@ class CTagBuffer {
   const char* GetText() const { return text_.c_str(); }
   std::string_view View() const { return text_; }
 
-  // Replaces the file through a temporary file beside it, so that a failed write
-  // never destroys the previous file. On failure *error says why.
+  // Replaces the file through a temporary file beside it (ReplaceFileContents),
+  // so that a failed write never destroys the previous file. Refuses more than
+  // kMaxDocumentBytes, which ReadFromFile would refuse. On failure *error says why.
   bool WriteToFile(const std::string& path, std::string* error = nullptr) const;
-  // Refuses files larger than kMaxDocumentBytes; the buffer is empty on failure.
+  // Refuses files larger than kMaxDocumentBytes and anything that is not a
+  // regular file; the buffer is empty on failure.
   bool ReadFromFile(const std::string& path, std::string* error = nullptr);
 
  private:

@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -100,6 +104,81 @@ TEST_F(Worksheet, TagBufferReadsUpToTheLimitAndRefusesOneByteMore) {
   EXPECT_FALSE(buffer.ReadFromFile(path, &error));
   EXPECT_EQ(buffer.GetLength(), 0u);
   EXPECT_FALSE(error.empty());
+}
+
+// A file this program saves always opens again in it.
+TEST_F(Worksheet, ADocumentTooLargeToOpenAgainIsNotSaved) {
+  CCropBudget* budget = worksheet.GetBudget(0, true);
+  LineSlot* tail = &budget->sections[kSectionReturns];
+  const auto addLine = [&] {
+    *tail = std::make_unique<CBudgetLine>();
+    (*tail)->label = std::string(32, 'L');
+    (*tail)->units = std::string(8, 'u');
+    tail = &(*tail)->next;
+  };
+  const std::size_t empty = Tags(worksheet).size();
+  addLine();
+  std::size_t size = Tags(worksheet).size();
+  for (const std::size_t lineBytes = size - empty; size + lineBytes <= kMaxDocumentBytes; size += lineBytes)
+    addLine();
+  budget->footnote = std::string(kMaxDocumentBytes - size, 'f');  // exactly at the limit
+  const std::string path = folder.File("big.vqn");
+  ASSERT_TRUE(worksheet.Save(path));
+  EXPECT_EQ(ReadBytes(path).size(), kMaxDocumentBytes);
+  CBudgetWorksheet read;
+  ASSERT_TRUE(read.Open(path));
+
+  budget->footnote += "f";
+  EXPECT_FALSE(worksheet.Save(path));
+  EXPECT_EQ(platform.TakeMessages(),
+            std::vector<std::string>{"Problem saving file <" + path + ">\n\nThe document needs 5,000,001 bytes, "
+                                     "more than the 5,000,000 a document file may hold: it could not be opened "
+                                     "again. Remove some budgets or lines and save again.\n\nThe file on disk "
+                                     "was not changed."});
+  EXPECT_EQ(ReadBytes(path).size(), kMaxDocumentBytes);
+}
+
+#if defined(__SANITIZE_ADDRESS__)
+#define HERD_UNDER_ASAN 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define HERD_UNDER_ASAN 1
+#endif
+#endif
+
+TEST_F(Worksheet, RunningOutOfMemoryWhileSavingIsReported) {
+#ifdef HERD_UNDER_ASAN
+  GTEST_SKIP() << "the sanitizer needs more address space than the limit leaves";
+#else
+  // The save reserves 39 MB for these, more than the allocator keeps in hand.
+  LineSlot* tail = &worksheet.GetBudget(0, true)->sections[kSectionOperating];
+  for (int i = 0; i < 100000; ++i, tail = &(*tail)->next) *tail = std::make_unique<CBudgetLine>();
+  const std::string path = folder.File("farm.vqn");
+  const pid_t child = fork();
+  if (child == 0) {
+    // Room for a message, not for the document.
+    std::ifstream statm("/proc/self/statm");
+    std::size_t pages = 0;
+    statm >> pages;
+    const rlim_t bytes = static_cast<rlim_t>(pages) * sysconf(_SC_PAGESIZE) + (8 << 20);
+    const rlimit limit{bytes, bytes};
+    setrlimit(RLIMIT_AS, &limit);
+    try {
+      const bool saved = worksheet.Save(path);
+      const std::vector<std::string> messages = platform.TakeMessages();
+      _exit(!saved && messages.size() == 1 &&
+                    messages[0].find("There is not enough memory to save the document.") != std::string::npos
+                ? 0
+                : 1);
+    } catch (...) {
+      _exit(2);  // the program would have ended here
+    }
+  }
+  int status = 0;
+  waitpid(child, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+  EXPECT_FALSE(std::filesystem::exists(path));
+#endif
 }
 
 TEST_F(Worksheet, SaveAndOpenKeepTheHeaderAndBudgets) {
