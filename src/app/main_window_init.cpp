@@ -26,9 +26,10 @@ void PlaceOnDesktop(Dialog& window) {
   CenterWindow(window, nullptr);
 }
 
-void OpenCommandLineDocument() {
+// True when the document is modified from the start (OpenDocumentFile).
+bool OpenCommandLineDocument() {
   const std::string& path = App_State().commandLineDocument;
-  if (!path.empty() && App_Document().Open(path)) SetDocumentTitle(path);
+  return !path.empty() && OpenDocumentFile(path);
 }
 
 }  // namespace
@@ -52,10 +53,10 @@ void InitMainWindow(Dialog& window) {
   if (GridEngine* grid = MainGrid(window)) ConfigureMainGrid(*grid, state.units.charHeight);
   state.popupMenu.clear();
 
-  OpenCommandLineDocument();
+  const bool refreshed = OpenCommandLineDocument();
   RebuildTabs(window);
   ResetGridScrollMemory();
   if (App_Document().CountBudgets() == 0) App_SetDefaultExpenses(App_Document());
   ShowFirstBudget(window);
-  state.modified = false;
+  state.modified = refreshed;
 }

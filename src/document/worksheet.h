@@ -49,6 +49,10 @@ class CBudgetWorksheet {
   // file cannot be read or holds no worksheet.
   bool Open(const std::string& path);
 
+  // Every budget's RefreshOperatingInterest, run when a file has been opened:
+  // true when a row changed, so the document no longer matches its file.
+  bool RefreshOperatingInterest();
+
   // The bytes Save writes: Windows-1252 when every text fits it, else UTF-8.
   void WriteTags(CTagBuffer& buffer) const;
   // Reads a document's text (each text UTF-8, or Windows-1252 when not valid

@@ -2,6 +2,7 @@
 
 #include "text/number_parse.h"
 #include "text/number_text.h"
+#include "text/tag_buffer.h"
 #include "text/utf8_text.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"
@@ -52,17 +53,22 @@ void CCropBudget::MarkCalculated(std::int32_t source) {
   }
 }
 
+LineSlot* CCropBudget::FindCalculated(int section, std::string_view label, std::int32_t source) {
+  const std::string_view cut = FirstChars(label, kLineLabelChars);
+  LineSlot* slot = &sections[static_cast<std::size_t>(section)];
+  while (*slot && !((*slot)->source == source && EqualsNoCase((*slot)->label, cut)))
+    slot = &(*slot)->next;
+  return slot;
+}
+
 bool CCropBudget::SetCalculated(int section, std::string_view label, double amount,
                                 std::int32_t source, bool create) {
   if (section < 0 || section > 2) return false;
   const std::string_view cut = FirstChars(label, kLineLabelChars);
-  LineSlot* slot = &sections[static_cast<std::size_t>(section)];
-  for (; *slot; slot = &(*slot)->next) {
-    CBudgetLine& line = **slot;
-    if (line.source == source && EqualsNoCase(line.label, cut)) {
-      MakeCalculated(line, cut, amount, source);
-      return false;
-    }
+  LineSlot* slot = FindCalculated(section, cut, source);
+  if (*slot) {
+    MakeCalculated(**slot, cut, amount, source);
+    return false;
   }
   if (!create) return false;
   *slot = std::make_unique<CBudgetLine>();
@@ -97,6 +103,16 @@ void CCropBudget::UpdateOperatingInterest(bool create) {
     SetCalculated(kSectionOperating, kInterestLabel, amount, kSourceInterest, create);
   }
   if (create) RemoveStale();
+}
+
+bool CCropBudget::RefreshOperatingInterest() {
+  const CBudgetLine* row = FindCalculated(kSectionOperating, kInterestLabel, kSourceInterest)->get();
+  if (!row) return false;
+  CTagBuffer before, after;
+  row->WriteTags(before, "ROW", {});
+  UpdateOperatingInterest(false);
+  row->WriteTags(after, "ROW", {});
+  return before.View() != after.View();
 }
 
 bool CCropBudget::SetInterestFromDialog(PlatformWindow& dialog) {
