@@ -289,12 +289,17 @@ TEST_F(Worksheet, OpenReportsAnUnreadableFileAndLeavesTheDocumentEmpty) {
   }
 }
 
-// The fuzzer's troublesome inputs are kept there; each must read, save and read
-// back to the same text.
+// The fuzzer's troublesome inputs are kept there, and its seeds beside; each
+// must read, save and read back to the same text.
 TEST(FuzzCorpus, EveryKeptInputReadsAndWritesBack) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
-  for (const auto& entry : std::filesystem::directory_iterator(HERD_TEST_DATA_DIR "/fuzz")) {
+  std::vector<std::filesystem::directory_entry> inputs;
+  for (const char* folder : {"/fuzz", "/fuzz-seeds/open"}) {
+    for (const auto& entry : std::filesystem::directory_iterator(HERD_TEST_DATA_DIR + std::string(folder)))
+      inputs.push_back(entry);
+  }
+  for (const auto& entry : inputs) {
     SCOPED_TRACE(entry.path().string());
     CTagBuffer buffer;
     ASSERT_TRUE(buffer.ReadFromFile(entry.path().string()));
@@ -304,6 +309,28 @@ TEST(FuzzCorpus, EveryKeptInputReadsAndWritesBack) {
     CBudgetWorksheet reread;
     ASSERT_TRUE(reread.ReadTags(saved));
     EXPECT_EQ(Tags(reread), saved);
+  }
+}
+
+// Seeded with a document of every kind, the fuzzer starts from whole-farm lists
+// and calculated rows rather than having to guess their markup.
+TEST(FuzzCorpus, TheOpenFuzzersSeedsHoldEveryElementKind) {
+  std::string seeds;
+  for (const auto& entry : std::filesystem::directory_iterator(HERD_TEST_DATA_DIR "/fuzz-seeds/open"))
+    seeds += ReadBytes(entry.path().string());
+  for (const char* name :
+       {"BUDGETWORKSHEET", "VERSION", "NAME", "PHONE", "ADDRESS", "LIVESTOCKBUDGET", "PUBLICATION", "TITLE",
+        "NUMACRES", "HERDUNITS", "INTERESTRATE", "INTERESTTERM", "FOOTNOTE", "RECEIPTROW", "OPERATINGROW",
+        "OWNERSHIPROW", "HEADING", "LABEL", "UNITS", "PRICE", "QUANTITY", "WEIGHT", "TOTAL", "ANIMALTOTAL",
+        "AUTO", "OPERATINGEXPENSE", "OWNERSHIPEXPENSE", "ALLOCATION", "BUDGETMACHINE", "BUDGETBUILDING",
+        "PURCHASEPRICE", "SALVAGEVALUE", "USEFULLIFE", "TAXES", "REPAIR", "HOUSING", "INSURANCE", "LICENSES",
+        "MISCELLANEOUS", "PURCHASEDLIVESTOCK", "RETAINEDLIVESTOCK", "NUMBERHEAD", "VETERINARYCOST", "COST",
+        "BUDGETLINE", "SECTION", "EXPENSELINE", "LIVESTOCKINVESTMENT"}) {
+    EXPECT_NE(seeds.find("<" + std::string(name) + ">"), std::string::npos) << name;
+  }
+  for (const char* word :
+       {"MACHINE", "EXPENSE", "BUILDING", "INTEREST", "VETERINARY", "PURCHASEDLIVESTOCK", "RETAINEDLIVESTOCK"}) {
+    EXPECT_NE(seeds.find("<AUTO>" + std::string(word) + "</AUTO>"), std::string::npos) << word;
   }
 }
 
