@@ -29,7 +29,10 @@ std::optional<fs::path> FollowLinks(fs::path path) {
     if (::lstat(path.c_str(), &status) != 0 || !S_ISLNK(status.st_mode)) return path;
     std::error_code unreadable;
     const fs::path target = fs::read_symlink(path, unreadable);
-    if (unreadable) return std::nullopt;
+    if (unreadable) {
+      errno = unreadable.value();
+      return std::nullopt;
+    }
     path = target.is_absolute() ? target : path.parent_path() / target;
   }
   errno = ELOOP;
@@ -62,8 +65,10 @@ bool WriteTemporary(const fs::path& temporary, std::string_view bytes,
                     const struct stat* previous, std::string* error) {
   // A save that was killed may have left it, or anyone a link in its place.
   if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) return FailWithErrno(error);
+  // Private until it has the file's permissions; a new file gets the usual ones.
+  const mode_t mode = previous ? 0600 : 0666;
   const int descriptor =
-      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+      ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (descriptor < 0) return FailWithErrno(error);
   int failure = 0;
   if (previous) {
@@ -89,7 +94,7 @@ bool MayReplace(const fs::path& target, const struct stat& status, std::string* 
   if (!S_ISREG(status.st_mode)) return Fail(error, "It is not a regular file");
   // Root may write anything, but a file nobody may write is still read-only.
   if ((status.st_mode & 0222) == 0) return Fail(error, "The file is read-only");
-  if (::access(target.c_str(), W_OK) == 0) return true;
+  if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0) return true;
   if (errno == EACCES || errno == EPERM) return Fail(error, "The file is read-only");
   return FailWithErrno(error);
 }
