@@ -150,8 +150,13 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
-  const std::string decoded = UnescapeMarkupText(TextFromFile(content));
-  destination->assign(FirstChars(decoded, maxChars));
+  std::string converted;
+  const std::string_view text = TextFromFile(content, &converted);
+  if (text.find('&') == std::string_view::npos) {
+    destination->assign(FirstChars(text, maxChars));
+  } else {
+    destination->assign(FirstChars(UnescapeMarkupText(text), maxChars));
+  }
   return true;
 }
 

@@ -151,8 +151,10 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
-std::string TextFromFile(std::string_view bytes) {
-  return IsValidUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
+std::string_view TextFromFile(std::string_view bytes, std::string* converted) {
+  if (IsValidUtf8(bytes)) return bytes;
+  *converted = Cp1252ToUtf8(bytes);
+  return *converted;
 }
 
 bool ReadsBackInWindows1252(std::string_view text) {

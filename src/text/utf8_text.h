@@ -14,8 +14,9 @@ bool IsValidUtf8(std::string_view bytes);
 std::string Cp1252ToUtf8(std::string_view bytes);
 // Nothing when a character does not fit the code page.
 std::optional<std::string> Utf8ToCp1252(std::string_view text);
-// A text in a file is UTF-8 when it is valid UTF-8, Windows-1252 otherwise.
-std::string TextFromFile(std::string_view bytes);
+// A text in a file is UTF-8 when it is valid UTF-8, Windows-1252 otherwise: the
+// bytes themselves, or their conversion kept in *converted.
+std::string_view TextFromFile(std::string_view bytes, std::string* converted);
 // Whether the text, written in Windows-1252, reads back as itself: every
 // character fits, and the bytes do not pose as UTF-8.
 bool ReadsBackInWindows1252(std::string_view text);
