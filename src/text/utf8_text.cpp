@@ -72,30 +72,23 @@ std::optional<char> Cp1252Byte(std::uint32_t code) {
   return std::nullopt;
 }
 
-bool IsAscii(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<std::uint8_t>(c) >= 0x80) return false;
+// Where the run of ASCII bytes from text[i] ends; documents are mostly ASCII,
+// so it is skipped eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t i) {
+  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
   }
-  return true;
+  while (i < text.size() && static_cast<std::uint8_t>(text[i]) < 0x80) ++i;
+  return i;
 }
 
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
-    // Plain ASCII is the common case: skip it eight bytes at a time.
-    std::uint64_t word = 0;
-    if (i + sizeof word <= bytes.size()) {
-      std::memcpy(&word, bytes.data() + i, sizeof word);
-      if ((word & 0x8080808080808080ULL) == 0) {
-        i += sizeof word;
-        continue;
-      }
-    }
-    if (static_cast<std::uint8_t>(bytes[i]) < 0x80) {
-      ++i;
-      continue;
-    }
+    i = AsciiRunEnd(bytes, i);
+    if (i == bytes.size()) break;
     const std::size_t length = SequenceLength(bytes, i);
     if (length == 0) return false;
     i += length;
@@ -141,6 +134,10 @@ std::optional<std::string> Utf8ToCp1252(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
+    const std::size_t ascii = AsciiRunEnd(text, i);
+    out.append(text.substr(i, ascii - i));
+    i = ascii;
+    if (i == text.size()) break;
     std::uint32_t code = 0;
     const std::size_t length = DecodeSequence(text, i, &code);
     const std::optional<char> byte = length == 0 ? std::nullopt : Cp1252Byte(code);
@@ -156,6 +153,8 @@ std::string_view TextFromFile(std::string_view bytes, std::string* converted) {
   *converted = Cp1252ToUtf8(bytes);
   return *converted;
 }
+
+bool IsAscii(std::string_view text) { return AsciiRunEnd(text, 0) == text.size(); }
 
 bool ReadsBackInWindows1252(std::string_view text) {
   if (IsAscii(text)) return true;

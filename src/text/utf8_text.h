@@ -9,6 +9,7 @@
 #include <string_view>
 
 bool IsValidUtf8(std::string_view bytes);
+bool IsAscii(std::string_view text);
 // Other versions read and write the Windows ANSI code page, Windows-1252. Its
 // five undefined bytes read as the C1 controls of the same value and write back.
 std::string Cp1252ToUtf8(std::string_view bytes);
