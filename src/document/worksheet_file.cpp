@@ -37,7 +37,7 @@ void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
   lists.WriteTags(buffer, CountBudgets());
   AppendCloseTag(buffer, kRoot);
   // Other versions read Windows-1252 only.
-  if (buffer.TextsFitWindows1252()) buffer.ConvertToWindows1252();
+  if (buffer.NeededEncoding() == CTagBuffer::TextEncoding::kWindows1252) buffer.ConvertToWindows1252();
 }
 
 bool CBudgetWorksheet::ReadTags(std::string_view fileText) {

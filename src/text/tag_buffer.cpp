@@ -13,7 +13,6 @@ bool CTagBuffer::Reserve(std::size_t capacity) {
 }
 
 void CTagBuffer::ConvertToWindows1252() {
-  if (IsAscii(text_)) return;  // the same bytes in both
   if (std::optional<std::string> bytes = Utf8ToCp1252(text_)) text_ = std::move(*bytes);
 }
 

@@ -19,14 +19,21 @@ class CTagBuffer {
   }
   void Clear() {
     text_.clear();
-    textsFitWindows1252_ = true;
+    textEncoding_ = TextEncoding::kAscii;
   }
 
-  // Whether every text element written so far reads back when the buffer is
-  // written in Windows-1252 (AppendTextElement notes each).
-  bool TextsFitWindows1252() const { return textsFitWindows1252_; }
-  void NoteTextBeyondWindows1252() { textsFitWindows1252_ = false; }
-  // Only when TextsFitWindows1252: the markup is ASCII, so the texts alone change.
+  // What the text elements written so far need (AppendTextElement notes each):
+  // nothing but ASCII, Windows-1252 (every text reads back from it), or UTF-8.
+  enum class TextEncoding { kAscii, kWindows1252, kUtf8 };
+  TextEncoding NeededEncoding() const { return textEncoding_; }
+  void NoteNonAsciiText(bool readsBackInWindows1252) {
+    if (!readsBackInWindows1252) {
+      textEncoding_ = TextEncoding::kUtf8;
+    } else if (textEncoding_ == TextEncoding::kAscii) {
+      textEncoding_ = TextEncoding::kWindows1252;
+    }
+  }
+  // Only when Windows-1252 is needed: the markup is ASCII, so the texts alone change.
   void ConvertToWindows1252();
 
   std::size_t GetLength() const { return text_.size(); }
@@ -43,5 +50,5 @@ class CTagBuffer {
 
  private:
   std::string text_;
-  bool textsFitWindows1252_ = true;
+  TextEncoding textEncoding_ = TextEncoding::kAscii;
 };

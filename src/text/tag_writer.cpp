@@ -37,8 +37,9 @@ bool EscapedTagAt(std::string_view text, std::size_t at, std::size_t* amps, std:
 // Text is UTF-8 inside; one that is not (bytes a script typed) is written as
 // reading takes it, Windows-1252. Notes a text the code page cannot carry.
 std::string_view FileText(CTagBuffer& buffer, std::string_view text, std::string* utf8) {
+  if (IsAscii(text)) return text;
   text = TextFromFile(text, utf8);
-  if (!ReadsBackInWindows1252(text)) buffer.NoteTextBeyondWindows1252();
+  buffer.NoteNonAsciiText(ReadsBackInWindows1252(text));
   return text;
 }
 
