@@ -1,17 +1,18 @@
 #include "cli/run_command.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <optional>
-#include <sstream>
 
 #include "app/app_main.h"
 #include "document/worksheet.h"
 #include "headless/headless_platform.h"
 #include "script/script_app.h"
 #include "script/script_runner.h"
+#include "text/file_read.h"
 
 namespace {
 
@@ -22,29 +23,29 @@ class HerdwrightScriptApp : public ScriptApp {
   bool Save(const std::string& path) override { return App_Document().Save(path); }
 };
 
-std::optional<std::string> ReadScript(const std::string& path) {
-  if (path == "-") {
-    std::ostringstream text;
-    text << std::cin.rdbuf();
-    return text.str();
-  }
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return std::nullopt;
-  try {
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-    if (file.bad()) return std::nullopt;
-    return text;
-  } catch (const std::ios_base::failure&) {
-    return std::nullopt;  // a folder opens, but cannot be read
-  }
+// A script is read whole; one without end (a device) must not fill the memory.
+constexpr std::size_t kMaxScriptBytes = 5'000'000;
+
+std::optional<std::string> ReadScript(const std::string& path, std::string* error) {
+  const bool standardInput = path == "-";
+  const int descriptor = standardInput ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (descriptor < 0) return std::nullopt;
+  std::string text;
+  const bool read = ReadToEnd(descriptor, kMaxScriptBytes, &text, error);
+  if (!standardInput) ::close(descriptor);
+  if (!read) return std::nullopt;
+  return text;
 }
 
 }  // namespace
 
 int RunScriptFile(const std::string& path) {
-  const std::optional<std::string> script = ReadScript(path);
+  std::string error;
+  const std::optional<std::string> script = ReadScript(path, &error);
   if (!script) {
-    std::fprintf(stderr, "line 0: the script %s cannot be read\n", path.c_str());
+    const bool tooLarge = error == TooLargeReason(kMaxScriptBytes);
+    std::fprintf(stderr, "line 0: the script %s cannot be read%s\n", path.c_str(),
+                 tooLarge ? (": " + error).c_str() : "");
     return 1;
   }
   HeadlessPlatform platform;

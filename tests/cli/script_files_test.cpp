@@ -4,6 +4,7 @@
 // must fail with exactly that on standard error, otherwise succeed silently.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -39,14 +40,15 @@ struct CliRun {
 std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 // Runs the tool in a folder of its own with the sample ranch in it.
-CliRun RunIn(const std::string& name, const std::string& arguments, const std::string& input = "") {
+CliRun RunIn(const std::string& name, const std::string& arguments, const std::string& input = "",
+             const std::string& wrapper = "") {
   const fs::path folder =
       fs::temp_directory_path() / ("herd-script-" + std::to_string(getpid()) + "-" + name);
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::copy_file(kSample, folder / "sample-ranch.vqn");
   std::ofstream(folder / "stdin") << input;
-  const std::string command = "cd " + Quoted(folder) + " && " + HERD_CLI_PATH + " " + arguments +
+  const std::string command = "cd " + Quoted(folder) + " && " + wrapper + HERD_CLI_PATH + " " + arguments +
                               " <stdin >stdout 2>stderr";
   const int status = std::system(command.c_str());
   CliRun run;
@@ -103,6 +105,30 @@ TEST(CliRun, ReadsADashAsStandardInputAndNamesTheFailingLine) {
     EXPECT_EQ(missing.status, 1) << script;
     EXPECT_EQ(missing.err, "line 0: the script " + std::string(script) + " cannot be read\n");
   }
+}
+
+// A FIFO or device as the document must not hang the program, nor a script
+// without end fill the memory.
+TEST(CliRun, RefusesADocumentThatIsNoFileAndBoundsTheScript) {
+  const fs::path pipe = fs::temp_directory_path() / ("herd-pipe-" + std::to_string(getpid()) + ".vqn");
+  ASSERT_EQ(mkfifo(pipe.c_str(), 0644), 0);
+  const std::string opening = "Problem opening file <" + pipe.string() + ">";
+  const CliRun start = RunIn("fifo", "run -", "start \"" + pipe.string() + "\"\ndump messages\n", "timeout 20 ");
+  EXPECT_EQ(start.status, 0) << start.err;
+  EXPECT_EQ(start.out, opening + "\n");
+  const CliRun exported = RunIn("fifo", "export " + Quoted(pipe) + " --format vqn", "", "timeout 20 ");
+  EXPECT_EQ(exported.status, 1);
+  EXPECT_EQ(exported.err, opening + "\n");
+  fs::remove(pipe);
+
+  const fs::path large = fs::temp_directory_path() / ("herd-large-" + std::to_string(getpid()) + ".script");
+  std::ofstream(large) << std::string(5'000'000, '#') << "\n";
+  for (const std::string& script : {large.string(), std::string("/dev/zero")}) {
+    const CliRun run = RunIn("large", "run " + script, "", "timeout 20 ");
+    EXPECT_EQ(run.status, 1) << script;
+    EXPECT_EQ(run.err, "line 0: the script " + script + " cannot be read: it is larger than 5,000,000 bytes\n");
+  }
+  fs::remove(large);
 }
 
 TEST(CliRun, WithoutExactlyOneScriptPrintsUsage) {
