@@ -5,7 +5,7 @@
 
 #include "grid/grid_engine.h"
 #include "headless/headless_dialog_grid_host.h"
-#include "headless/headless_menu.h"
+#include "platform/menu_items.h"
 
 struct HeadlessDialog::GridSlot {
   GridSlot(HeadlessDialog& dialog, HeadlessDialogOwner& owner, int id, std::string_view title)

@@ -5,9 +5,15 @@
 #include <string>
 #include <string_view>
 
+#include <vector>
+
 #include "grid/grid_input.h"
+#include "script/script_targets.h"
 
 class HeadlessDialog;
+
+// The dialog's controls as the user sees them, in template order.
+std::vector<ScriptControl> ControlsOf(const HeadlessDialog& dialog);
 
 // A click on a button, check box or radio button (a check box toggles, a radio
 // button is checked and the rest of its group cleared), or the choice of a menu
