@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "qt/focus_comes_back.h"
 #include "qt/qt_dialog.h"
 
 QtPlatform::QtPlatform() = default;
@@ -34,6 +35,7 @@ std::string QtPlatform::ProgramPath() {
 
 int QtPlatform::RunModal(const DialogTemplate& dialogTemplate, const DialogProc& proc,
                          Dialog* owner, std::intptr_t param) {
+  const FocusComesBack focus;
   auto* dialog = new QtDialog(dialogTemplate, proc, ParentFor(owner), QtDialog::Mode::kModal);
   const QPointer<QWidget> window = dialog->Window();
   dialog->Initialize(param);

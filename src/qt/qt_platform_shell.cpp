@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
+#include "qt/focus_comes_back.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_text.h"
 
@@ -36,6 +37,7 @@ bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std:
   // A name typed without an extension gets the document's.
   dialog.setDefaultSuffix(ToQString(options.defaultExtension));
   if (path != nullptr && !path->empty()) dialog.selectFile(ToQString(*path));
+  const FocusComesBack focus;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   if (path != nullptr) *path = ToStdString(dialog.selectedFiles().constFirst());
   return true;
@@ -61,6 +63,7 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
+  const FocusComesBack focus;
   switch (box.exec()) {
     case QMessageBox::Yes: return kIdYes;
     case QMessageBox::No: return kIdNo;
