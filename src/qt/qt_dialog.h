@@ -31,7 +31,7 @@ struct DialogControl {
   std::uint32_t style = kStyleNone;
   int radioGroup = 0;  // radio buttons of one group exclude each other
   QWidget* widget = nullptr;
-  std::string text;    // labels, buttons and group boxes: the text as the program set it
+  std::string text;    // the text as the program last set it
   bool modified = false;
   int limit = 0;       // characters an edit may hold; 0: no limit
   QString acceptedText;  // edits: the last text within the limit
