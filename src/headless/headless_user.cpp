@@ -30,6 +30,15 @@ void CheckRadio(HeadlessDialog& dialog, int id) {
   dialog.CheckItem(id, true);
 }
 
+std::string TypedLineBreaks(std::string_view text) {
+  std::string typed;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) typed += '\r';
+    typed += text[i];
+  }
+  return typed;
+}
+
 }  // namespace
 
 std::vector<ScriptControl> ControlsOf(const HeadlessDialog& dialog) {
@@ -58,12 +67,17 @@ std::string UserCommand(HeadlessDialog& dialog, int id) {
 }
 
 std::string UserEdit(HeadlessDialog& dialog, int id, std::string_view text) {
-  if (std::string why = CheckTyping(ControlsOf(dialog), id); !why.empty()) return why;
+  if (std::string why = CheckTyping(ControlsOf(dialog), id, text); !why.empty()) return why;
   HeadlessControl& control = *dialog.Control(id);
   dialog.SetFocusItem(id);
-  // Typing stops at the limit; the program's own texts do not.
-  control.text =
-      control.limit > 0 ? FirstChars(text, static_cast<std::size_t>(control.limit)) : text;
+  // Enter types "\r\n"; typing stops at the limit, where a line break counts
+  // as those two characters; the program's own texts have no limit.
+  std::string typed = TypedLineBreaks(text);
+  if (control.limit > 0) {
+    typed = FirstChars(typed, static_cast<std::size_t>(control.limit));
+    if (!typed.empty() && typed.back() == '\r') typed.pop_back();
+  }
+  control.text = std::move(typed);
   control.modified = true;
   control.formats.clear();
   SendCommand(dialog, id,

@@ -1,26 +1,42 @@
 #include "qt/grid_key_map.h"
 
-#include <Qt>
+namespace {
+
+struct KeyPair {
+  Qt::Key qt;
+  GridKey grid;
+};
+
+// The first pair of a grid key is what the keyboard sends for it.
+constexpr KeyPair kKeys[] = {
+    {Qt::Key_Down, GridKey::Down},         {Qt::Key_Up, GridKey::Up},
+    {Qt::Key_PageDown, GridKey::PageDown}, {Qt::Key_PageUp, GridKey::PageUp},
+    {Qt::Key_Return, GridKey::Enter},      {Qt::Key_Enter, GridKey::Enter},
+    {Qt::Key_Right, GridKey::Right},       {Qt::Key_Tab, GridKey::Tab},
+    {Qt::Key_Backtab, GridKey::ShiftTab},  {Qt::Key_Left, GridKey::Left},
+    {Qt::Key_Escape, GridKey::Escape},     {Qt::Key_Delete, GridKey::Delete},
+    {Qt::Key_Backspace, GridKey::Backspace},
+};
+
+constexpr int kFunctionKeys = 12;
+
+}  // namespace
 
 GridKey GridKeyFromQt(int qtKey) {
-  switch (qtKey) {
-    case Qt::Key_Down: return GridKey::Down;
-    case Qt::Key_Up: return GridKey::Up;
-    case Qt::Key_PageDown: return GridKey::PageDown;
-    case Qt::Key_PageUp: return GridKey::PageUp;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return GridKey::Enter;
-    case Qt::Key_Right: return GridKey::Right;
-    case Qt::Key_Tab: return GridKey::Tab;
-    case Qt::Key_Backtab: return GridKey::ShiftTab;
-    case Qt::Key_Left: return GridKey::Left;
-    case Qt::Key_Escape: return GridKey::Escape;
-    case Qt::Key_Delete: return GridKey::Delete;
-    case Qt::Key_Backspace: return GridKey::Backspace;
-    default: break;
-  }
-  if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F12) {
+  for (const KeyPair& pair : kKeys)
+    if (pair.qt == qtKey) return pair.grid;
+  if (qtKey >= Qt::Key_F1 && qtKey < Qt::Key_F1 + kFunctionKeys) {
     return static_cast<GridKey>(static_cast<int>(GridKey::F1) + (qtKey - Qt::Key_F1));
   }
   return GridKey::Other;
+}
+
+Qt::Key QtKeyOf(GridKey key, Qt::KeyboardModifiers* modifiers) {
+  // Shift+Tab arrives as Backtab with Shift held.
+  *modifiers = key == GridKey::ShiftTab ? Qt::ShiftModifier : Qt::NoModifier;
+  for (const KeyPair& pair : kKeys)
+    if (pair.grid == key) return pair.qt;
+  const int function = static_cast<int>(key) - static_cast<int>(GridKey::F1);
+  if (function >= 0 && function < kFunctionKeys) return static_cast<Qt::Key>(Qt::Key_F1 + function);
+  return Qt::Key_unknown;
 }

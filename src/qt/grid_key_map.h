@@ -1,6 +1,12 @@
 #pragma once
-// Qt keys as the grid engine names them; GridKey::Other for typing keys.
+// Qt keys as the grid engine names them, both ways; GridKey::Other for typing
+// keys.
+
+#include <Qt>
 
 #include "grid/grid_input.h"
 
 GridKey GridKeyFromQt(int qtKey);
+// The key a keyboard sends for a grid key, with the modifiers held with it;
+// Qt::Key_unknown for GridKey::Other.
+Qt::Key QtKeyOf(GridKey key, Qt::KeyboardModifiers* modifiers);

@@ -32,25 +32,28 @@ std::string MultilineText(const DialogControl& control, const QString& shown) {
 
 std::string QtDialog::GetItemText(int id) const {
   const DialogControl* control = Find(id);
-  if (control == nullptr) return {};
-  QWidget* widget = control->widget;
-  switch (control->kind) {
+  return control != nullptr ? ControlText(*control) : std::string();
+}
+
+std::string QtDialog::ControlText(const DialogControl& control) const {
+  QWidget* widget = control.widget;
+  switch (control.kind) {
     case ControlKind::kLabel:
     case ControlKind::kButton:
     case ControlKind::kDefaultButton:
     case ControlKind::kCheckBox:
     case ControlKind::kRadioButton:
-    case ControlKind::kGroupBox: return control->text;
+    case ControlKind::kGroupBox: return control.text;
     case ControlKind::kEdit:
       if (auto* line = dynamic_cast<QLineEdit*>(widget)) return ToStdString(line->text());
-      return MultilineText(*control, static_cast<QPlainTextEdit*>(widget)->toPlainText());
+      return MultilineText(control, static_cast<QPlainTextEdit*>(widget)->toPlainText());
     case ControlKind::kComboBox:
     case ControlKind::kDropList: return ToStdString(static_cast<QComboBox*>(widget)->currentText());
     case ControlKind::kListBox: {
       const QListWidgetItem* item = static_cast<QListWidget*>(widget)->currentItem();
       return item != nullptr ? ToStdString(item->text()) : std::string();
     }
-    case ControlKind::kRichEdit: return control->text;  // read-only: the program's text
+    case ControlKind::kRichEdit: return control.text;  // read-only: the program's text
     case ControlKind::kGrid: return static_cast<GridWidget*>(widget)->Engine().State().title;
     case ControlKind::kTabStrip:
     case ControlKind::kUpDown: return {};

@@ -70,11 +70,15 @@ std::string CheckCommand(const std::vector<MenuItem>& menuBar,
   return {};
 }
 
-std::string CheckTyping(const std::vector<ScriptControl>& controls, int id) {
+std::string CheckTyping(const std::vector<ScriptControl>& controls, int id,
+                        std::string_view text) {
   const ScriptControl* control = FindControl(controls, id);
   if (std::string why = CheckUsable(control, id); !why.empty()) return why;
   if (!TakesTyping(control->kind) || (control->style & kStyleReadOnly) != 0)
     return Named(id) + " takes no typing";
+  const std::uint32_t lines = kStyleMultiline | kStyleWantReturn;
+  if (text.find('\n') != std::string_view::npos && (control->style & lines) != lines)
+    return Named(id) + " takes no line break";
   return {};
 }
 
@@ -104,6 +108,8 @@ std::string CheckContext(const std::vector<ScriptControl>& controls, int id) {
   const ScriptControl* control = FindControl(controls, id);
   if (control == nullptr) return "there is no " + Named(id);
   if (!control->visible) return Named(id) + " is hidden";
+  if (control->kind == ControlKind::kLabel || control->kind == ControlKind::kGroupBox)
+    return Named(id) + " lets the mouse through";
   return {};
 }
 

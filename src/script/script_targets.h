@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -35,15 +36,18 @@ enum class CommandTarget { kMenuItem, kControl, kWindow };
 std::string CheckCommand(const std::vector<MenuItem>& menuBar,
                          const std::vector<ScriptControl>& controls, int id,
                          CommandTarget* target);
-// An edit box or a combo box's edit part that takes typing.
-std::string CheckTyping(const std::vector<ScriptControl>& controls, int id);
+// An edit box or a combo box's edit part that takes typing; a line break
+// only where Enter starts a new line, in a multi-line box that wants it.
+std::string CheckTyping(const std::vector<ScriptControl>& controls, int id,
+                        std::string_view text);
 // An item of a list box, combo box or drop-down list.
 std::string CheckChoice(const std::vector<ScriptControl>& controls, const Dialog& window, int id,
                         int index);
 // A tab of the window's tab strip, whose identifier is set.
 std::string CheckTab(const std::vector<ScriptControl>& controls, const Dialog& window, int index,
                      int* stripId);
-// A shown control, or the window's background (id 0).
+// A shown control that the mouse can reach (static texts and group boxes let
+// it through), or the window's background (id 0).
 std::string CheckContext(const std::vector<ScriptControl>& controls, int id);
 
 struct GridTarget {
