@@ -171,13 +171,14 @@ void HeadlessDialog::SetFocusItem(int id) {
     now->engine.FocusIn();
 }
 
-void HeadlessDialog::FocusGrid(int id) {
-  if (focus_ != id) {
+void HeadlessDialog::GridFocusChanged(int id) {
+  const GridSlot* slot = Grid(id);
+  if (slot == nullptr) return;
+  if (!slot->engine.State().hasFocus && focus_ == id) {
+    focus_ = 0;  // nowhere, until the user puts it somewhere
+  } else if (slot->engine.State().hasFocus && focus_ != id) {
     SetFocusItem(id);
-    return;
   }
-  if (GridSlot* slot = Grid(id); slot != nullptr && !slot->engine.State().hasFocus)
-    slot->engine.FocusIn();
 }
 
 void HeadlessDialog::ResetItems(int id) {

@@ -63,9 +63,9 @@ class HeadlessDialog : public Dialog {
 
   // The user resizes the window: kept at least at the minimum size, then kSize.
   void ResizeClient(int width, int height);
-  // Gives a grid the keyboard focus, also when the program took it away from
-  // the grid without moving the dialog's focus.
-  void FocusGrid(int id);
+  // A grid's engine gained or lost the focus, maybe told so by the program:
+  // the dialog's focus follows, so that the two never disagree.
+  void GridFocusChanged(int id);
 
   // PlatformWindow and Dialog.
   std::string GetItemText(int id) const override;

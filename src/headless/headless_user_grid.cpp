@@ -95,7 +95,7 @@ std::string UserRightClickCell(HeadlessDialog& dialog, int row, int col) {
 std::string UserType(HeadlessDialog& dialog, std::string_view text) {
   GridTarget grid;
   if (std::string why = FindGrid(dialog, &grid); !why.empty()) return why;
-  dialog.FocusGrid(grid.id);
+  dialog.SetFocusItem(grid.id);
   for (std::size_t at = 0; at < text.size();) grid.engine->Char(NextCodePoint(text, &at));
   return {};
 }
@@ -113,7 +113,7 @@ std::string UserKey(HeadlessDialog& dialog, GridKey key) {
     }
     return why;
   }
-  dialog.FocusGrid(grid.id);
+  dialog.SetFocusItem(grid.id);
   if (!grid.engine->WantsKey(key)) {
     SendCommand(dialog, kIdCancel);
     return {};

@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "qt/focus_comes_back.h"
+#include "qt/window_activation.h"
 #include "qt/qt_dialog.h"
 
 QtPlatform::QtPlatform() = default;

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QUrl>
 
-#include "qt/focus_comes_back.h"
+#include "qt/window_activation.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_text.h"
 

@@ -105,6 +105,27 @@ TEST_F(GridWidgetTest, AClickThatEndsAnEditWithAWarningStillMovesTheCursor) {
   EXPECT_EQ(Engine().State().cursorCol, 1);
 }
 
+// The program may tell the engine itself that the grid lost or gained the
+// focus; the widget's focus follows, so a later click is never ignored.
+TEST_F(GridWidgetTest, TheEnginesFocusAndTheWidgetsNeverDisagree) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 2));
+  Engine().FocusOut();
+  EXPECT_FALSE(grid_->hasFocus());
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 3));
+  EXPECT_TRUE(grid_->hasFocus());
+  EXPECT_TRUE(Engine().State().hasFocus);
+  EXPECT_EQ(Engine().State().cursorRow, 3);
+
+  other_->setFocus();
+  Engine().FocusIn();
+  EXPECT_TRUE(grid_->hasFocus());
+  grid_->hide();
+  EXPECT_FALSE(Engine().State().hasFocus);
+  Engine().FocusIn();  // a hidden grid cannot have it
+  EXPECT_FALSE(Engine().State().hasFocus);
+  EXPECT_FALSE(grid_->hasFocus());
+}
+
 TEST_F(GridWidgetTest, EscapeIsTheDialogsUnlessAnEditIsInProgress) {
   QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(1, 1));
   QKeyEvent idle(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
