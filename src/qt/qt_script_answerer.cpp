@@ -39,9 +39,7 @@ QMessageBox::StandardButton StandardButtonOf(int answer) {
   }
 }
 
-void Click(QAbstractButton* button) {
-  if (button != nullptr) ClickAt(button, button->rect().center());
-}
+void Click(QAbstractButton* button) { ClickAt(button, button->rect().center()); }
 
 QAbstractButton* DialogButton(QFileDialog* dialog, QDialogButtonBox::ButtonRole role) {
   auto* box = dialog->findChild<QDialogButtonBox*>();
@@ -50,6 +48,14 @@ QAbstractButton* DialogButton(QFileDialog* dialog, QDialogButtonBox::ButtonRole 
     if (box->buttonRole(button) == role) return button;
   }
   return nullptr;
+}
+
+void Cancel(QFileDialog* dialog) {
+  if (QAbstractButton* cancel = DialogButton(dialog, QDialogButtonBox::RejectRole)) {
+    Click(cancel);
+  } else {
+    PressKey(dialog, Qt::Key_Escape);
+  }
 }
 
 // A popup the program opened itself, not a menu of the menu bar or a submenu.
@@ -100,32 +106,33 @@ void QtScriptAnswerer::AnswerBox(QMessageBox* box) {
   ReleaseButtons(box);
   messages_.push_back(text);
   const int answer = answers_.AnswerQuestion(text, ButtonsOf(box));
-  Click(box->button(StandardButtonOf(answer)));
+  if (QAbstractButton* button = box->button(StandardButtonOf(answer))) {
+    Click(button);
+  } else {
+    PressKey(box, Qt::Key_Escape);  // a box of buttons the program never asks with
+  }
 }
 
 void QtScriptAnswerer::AnswerFileDialog(QFileDialog* dialog) {
   ReleaseButtons(dialog);
   const std::optional<std::string> path = answers_.AnswerFileDialog();
   if (!path) {
-    Click(DialogButton(dialog, QDialogButtonBox::RejectRole));
+    Cancel(dialog);
     return;
   }
   // Typed as a user types a name: relative to the folder the program runs in.
   const QString file = QDir::current().absoluteFilePath(ToQString(*path));
   dialog->selectFile(file);
   const QPointer<QFileDialog> open(dialog);
-  Click(DialogButton(dialog, QDialogButtonBox::AcceptRole));
+  if (QAbstractButton* accept = DialogButton(dialog, QDialogButtonBox::AcceptRole)) Click(accept);
   if (open == nullptr || !open->isVisible()) return;
   answers_.RecordFailure("the file dialog does not take " + *path);
-  Click(DialogButton(dialog, QDialogButtonBox::RejectRole));
+  Cancel(dialog);
 }
 
 void QtScriptAnswerer::AnswerPopup(QMenu* menu) {
   const std::optional<int> chosen = answers_.AnswerPopupMenu(MenuItemsOf(menu->actions()));
   const QList<QAction*> path = chosen ? PathToCommand(menu->actions(), *chosen) : QList<QAction*>();
   if (!path.isEmpty() && ChooseByKeyboard(menu, path)) return;
-  // Dismissed: Escape closes one level of the menu at a time.
-  const QPointer<QMenu> open(menu);
-  for (int level = 0; level <= path.size() && open != nullptr && open->isVisible(); ++level)
-    PressKey(menu, Qt::Key_Escape);
+  Dismiss(menu);
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QPointer>
 #include <QStyleHints>
 #include <QTest>
 #include <QWidget>
@@ -11,6 +12,7 @@
 namespace {
 
 constexpr int kActivationTimeout = 2000;  // milliseconds
+constexpr int kMaxMenuLevels = 8;
 
 QWindow* WindowOf(QWidget* widget) {
   QWidget* window = widget->window();
@@ -96,4 +98,10 @@ bool ChooseByKeyboard(QMenu* menu, const QList<QAction*>& path) {
     menu = action->menu();
   }
   return false;
+}
+
+void Dismiss(QMenu* menu) {
+  const QPointer<QMenu> open(menu);
+  for (int level = 0; level < kMaxMenuLevels && open != nullptr && open->isVisible(); ++level)
+    PressKey(menu, Qt::Key_Escape);
 }

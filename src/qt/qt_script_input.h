@@ -33,3 +33,5 @@ void TypeText(QWidget* widget, const QString& text, bool newLineKey);
 // keys and Enter, opening the submenus on the way with Right; false, the menu
 // left open, when an item cannot be reached.
 bool ChooseByKeyboard(QMenu* menu, const QList<QAction*>& path);
+// Closes an open menu with Escape, one level of submenus at a time.
+void Dismiss(QMenu* menu);

@@ -99,9 +99,9 @@ std::string QtScriptShell::ChooseFromMenuBar(QtDialog& dialog, int id) {
   const QList<QAction*> path = PathToCommand(bar->actions(), id);
   if (path.isEmpty()) return "menu item " + std::to_string(id) + " is not in the menu bar";
   ClickAt(bar, bar->actionGeometry(path.front()).center());
-  if (path.size() > 1 && !ChooseByKeyboard(path.front()->menu(), path.mid(1)))
-    return "menu item " + std::to_string(id) + " cannot be chosen";
-  return {};
+  if (path.size() == 1 || ChooseByKeyboard(path.front()->menu(), path.mid(1))) return {};
+  Dismiss(path.front()->menu());
+  return "menu item " + std::to_string(id) + " cannot be chosen";
 }
 
 std::string QtScriptShell::Command(Dialog& window, int id) {
