@@ -1,6 +1,8 @@
 // "Copy Values to Worksheets" of the general expense and veterinary windows on
-// 20 budgets, 1,000 expense lines and 500 treatments, with the main window's
-// budget grid filled again as the button does; and filling the windows' grids.
+// 20 budgets, 1,000 expense lines and 500 treatments, and "Copy Values to All
+// Livestock Worksheets" of each capital list with 500 records, with the main
+// window's budget grid filled again as the buttons do; and filling the
+// windows' grids.
 
 #include <benchmark/benchmark.h>
 
@@ -10,6 +12,10 @@
 #include "app/app_main.h"
 #include "app/tab_view.h"
 #include "document/worksheet.h"
+#include "farm/expense_lists.h"
+#include "farm/livestock_lists.h"
+#include "farm/machine_lists.h"
+#include "farm/veterinary_list.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
@@ -45,12 +51,39 @@ void FillTreatments(std::unique_ptr<CVeterinaryCost>& head, int lines) {
   }
 }
 
+// Machines and stock of every size and age, each shared over every budget.
+template <class Record>
+void FillCapital(std::unique_ptr<Record>& head, int records) {
+  std::unique_ptr<Record>* tail = &head;
+  for (int i = 0; i < records; ++i, tail = &(*tail)->next) {
+    *tail = std::make_unique<Record>();
+    Record& record = **tail;
+    record.label = "Record " + std::to_string(i);
+    record.purchasePrice = 5000 + 100 * i;
+    record.salvageValue = 500 + 10 * i;
+    record.usefulLife = 5 + i % 20;
+    record.interestRate = 6.5;
+    record.allocation.fill(100.0 / kBudgets);
+    if constexpr (requires { record.numberHead; }) {
+      record.numberHead = 1 + i % 12;
+    } else {
+      record.taxes = 1;
+      record.housing = 0.5;
+      record.insurance = 0.6;
+    }
+  }
+}
+
 void FillDocument(CBudgetWorksheet& document) {
   document.Clear();
   for (int k = 0; k < kBudgets; ++k) FillSyntheticBudget(*document.GetBudget(k, true), 100);
   FillExpenses(document.lists.pOperatingExpenses, 600, "Operating ");
   FillExpenses(document.lists.pOwnershipExpenses, 400, "Ownership ");
   FillTreatments(document.lists.pVeterinaryCosts, 500);
+  FillCapital(document.lists.pMachinery, 500);
+  FillCapital(document.lists.pBuildings, 500);
+  FillCapital(document.lists.pPurchasedLivestock, 500);
+  FillCapital(document.lists.pRetainedLivestock, 500);
 }
 
 void BM_CopyValuesToWorksheets(benchmark::State& state) {
@@ -60,8 +93,8 @@ void BM_CopyValuesToWorksheets(benchmark::State& state) {
   FillDocument(App_Document());
   SelectTab(*main, 1);
   for (auto _ : state) {
-    App_Document().SetCalculatedExpenseValues();
-    App_Document().SetCalculatedVeterinaryValues();
+    SetCalculatedExpenseValues(App_Document().Farm());
+    SetCalculatedVeterinaryValues(App_Document().Farm());
     ShowCurrentTab(*main);
   }
   state.counters["budget rows"] =
@@ -70,26 +103,47 @@ void BM_CopyValuesToWorksheets(benchmark::State& state) {
 }
 BENCHMARK(BM_CopyValuesToWorksheets)->Unit(benchmark::kMillisecond);
 
+// One capital list's button: every budget's rows from it, the budget on show
+// filled again.
+template <class Record>
+void CopyCapitalValues(benchmark::State& state, const WholeFarmList<Record>* list,
+                       std::unique_ptr<ListGrid> (*makeGrid)(FarmScope, const WholeFarmList<Record>&)) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  Dialog* main = App_StartUp("");
+  FillDocument(App_Document());
+  SelectTab(*main, 1);
+  const std::unique_ptr<ListGrid> grid = makeGrid(App_Document().Farm(), *list);
+  for (auto _ : state) {
+    grid->HandToBudgets();
+    ShowCurrentTab(*main);
+  }
+  platform.CloseWindows();
+}
+BENCHMARK_CAPTURE(CopyCapitalValues, Machinery, &kMachineryList, MakeMachineGrid)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CopyCapitalValues, Buildings, &kBuildingsList, MakeMachineGrid)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CopyCapitalValues, Purchased, &kPurchasedLivestockList, MakeLivestockGrid)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(CopyCapitalValues, Retained, &kRetainedLivestockList, MakeLivestockGrid)
+    ->Unit(benchmark::kMillisecond);
+
 // Filling a window's grid after an edit, as every edit and row command does.
-void FillWindowGrid(benchmark::State& state,
-                    void (CBudgetWorksheet::*setUp)(GridEngine&, const GridFont&, int) const,
-                    void (CBudgetWorksheet::*fill)(GridEngine&) const) {
+void FillWindowGrid(benchmark::State& state, std::unique_ptr<ListGrid> (*makeGrid)(FarmScope)) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
   CBudgetWorksheet document;
   FillDocument(document);
   HeadlessGridHost host;
   GridEngine grid(1099, host);
-  (document.*setUp)(grid, GridFont{}, 16);
-  for (auto _ : state) (document.*fill)(grid);
+  const std::unique_ptr<ListGrid> list = makeGrid(document.Farm());
+  list->SetUp(grid, GridFont{}, 16);
+  for (auto _ : state) list->Fill(grid, 0);
   state.counters["rows"] = static_cast<double>(grid.SendMessage(GM_GETROWS));
 }
-BENCHMARK_CAPTURE(FillWindowGrid, Expenses, &CBudgetWorksheet::SetUpExpenseGrid,
-                  &CBudgetWorksheet::FillExpenseGrid)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(FillWindowGrid, Veterinary, &CBudgetWorksheet::SetUpVeterinaryGrid,
-                  &CBudgetWorksheet::FillVeterinaryGrid)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillWindowGrid, Expenses, MakeExpenseGrid)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(FillWindowGrid, Veterinary, MakeVeterinaryGrid)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

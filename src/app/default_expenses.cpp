@@ -3,6 +3,6 @@
 #include "document/worksheet.h"
 
 void App_SetDefaultExpenses(CBudgetWorksheet& document) {
-  if (document.HasExpenseItems()) return;
+  if (document.lists.HasExpenseLists()) return;
   document.SetDefaultExpenses();
 }

@@ -23,6 +23,15 @@ FileDialogOptions DocumentFileOptions() {
   return options;
 }
 
+// Where a file dialog starts: at the worksheet's own file, else in the user's
+// documents folder, proposing a name to save under.
+std::string StartingPath(bool save) {
+  const AppState& state = App_State();
+  if (state.hasFileName) return state.documentPath;
+  const std::string folder = App_Platform().DocumentsFolder();
+  return save ? folder + "Untitled." + std::string(kDocumentExtension) : folder;
+}
+
 // Unsaved work goes only when the user says so.
 bool MayDiscardChanges(std::string_view question) {
   return !App_IsModified() || App_AskYesNo(question);
@@ -54,7 +63,7 @@ void OpenWorksheet(Dialog& window) {
           "Are you sure you want to open a file without saving your current work?")) {
     return;
   }
-  std::string path;
+  std::string path = StartingPath(false);
   const bool chosen = App_Platform().ChooseOpenFile(&window, DocumentFileOptions(), &path);
   if (chosen) {
     // A failed open leaves an emptied worksheet: it must not keep the old
@@ -78,7 +87,7 @@ void SaveWorksheet(Dialog& window) {
 }
 
 void SaveWorksheetAs(Dialog& window) {
-  std::string path;
+  std::string path = StartingPath(true);
   if (App_Platform().ChooseSaveFile(&window, DocumentFileOptions(), &path)) SaveTo(path);
 }
 

@@ -13,7 +13,7 @@ constexpr std::uint32_t kWarningRed = 0x0000FF;  // RGB(255, 0, 0) as 0x00BBGGRR
 std::string_view BudgetWarning(CBudgetWorksheet& document, int tab) {
   const CCropBudget* budget = document.GetBudget(tab - 1);
   if (!budget) return "NULL pBudget Pointer in QRN_SetHelpMessage";
-  if (budget->numUnits < 1 && budget->CountLines(3) >= 1) {
+  if (budget->numUnits < 1 && budget->CountLines(kAllSections) >= 1) {
     return "Enter Number of Animals or Herd Units above";
   }
   return {};

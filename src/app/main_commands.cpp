@@ -6,6 +6,7 @@
 #include "app/app_resources.h"
 #include "app/document_title.h"
 #include "app/file_commands.h"
+#include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
 #include "app/not_available.h"
@@ -19,16 +20,10 @@
 namespace {
 
 int TemplateOfViewCommand(int command) {
-  switch (command) {
-    case kCmdInterest: return kDialogInterest;
-    case kCmdExpenses: return kDialogExpenses;
-    case kCmdMachinery: return kDialogMachine;
-    case kCmdBuildings: return kDialogBuildings;
-    case kCmdVeterinary: return kDialogVeterinary;
-    case kCmdPurchasedLivestock: return kDialogPurchasedLivestock;
-    case kCmdRetainedLivestock: return kDialogRetainedLivestock;
-    default: return 0;
+  for (const ListWindow* window : AllListWindows()) {
+    if (window->menuCommand == command) return window->request;
   }
+  return command == kCmdInterest ? kDialogInterest : 0;
 }
 
 void RowOperation(Dialog& window, int command) {
@@ -46,10 +41,20 @@ void RowOperation(Dialog& window, int command) {
   SetDocumentModified();
 }
 
+// A budget's lines are work the user typed: they go only when the user says so.
+// The last budget is refused before anything is asked.
+bool MayDeleteBudget(const Dialog& window, int tab) {
+  const CCropBudget* budget = CurrentBudget(window);
+  if (App_Document().CountBudgets() < 2 || !budget || budget->CountLines(kAllSections) == 0) return true;
+  return App_AskYesNo("Are you sure you want to delete the livestock tab \"" +
+                      window.GetTabLabel(kIdcTabStrip, tab) + "\" and all of its lines?");
+}
+
 void DeleteCurrentTab(Dialog& window) {
   const int tab = CurrentTab(window);
   // The menu offers no deletion on the summary tab.
   if (tab <= kSummaryTab) return;
+  if (!MayDeleteBudget(window, tab)) return;
   if (!App_Document().DeleteBudget(tab - 1)) return;
   RebuildTabs(window);
   ShowCurrentTab(window);

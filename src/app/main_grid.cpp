@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <numeric>
 
 #include "platform/resource_ids.h"
 #include "app/app_state.h"
@@ -37,6 +38,10 @@ void ConfigureMainGrid(GridEngine& grid, int charHeight) {
   for (const ColumnLimit& limit : kColumnLimits) {
     grid.SendMessage(GM_SETCOLMAXCHARS, static_cast<std::uintptr_t>(limit.column), limit.chars);
   }
+}
+
+int BudgetGridFullWidth() {
+  return std::accumulate(kColumnWidths.begin(), kColumnWidths.end(), kGridScrollBarThickness);
 }
 
 void ResetGridScrollMemory() { App_State().gridMemory.fill(GridTopLeft{}); }

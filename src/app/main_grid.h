@@ -10,6 +10,8 @@ GridEngine* MainGrid(Dialog& window);
 // Fonts, switches, colours and column widths of a budget grid, sized by the
 // window's character height.
 void ConfigureMainGrid(GridEngine& grid, int charHeight);
+// The width that shows every column of a budget grid, its vertical scroll bar too.
+int BudgetGridFullWidth();
 
 // Every tab starts at the top-left cell.
 void ResetGridScrollMemory();

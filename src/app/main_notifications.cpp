@@ -7,6 +7,7 @@
 #include "app/app_state.h"
 #include "app/document_title.h"
 #include "app/help_message.h"
+#include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
 #include "app/popup_menus.h"
@@ -16,6 +17,7 @@
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
 #include "platform/app_message.h"
+#include "platform/clipboard_transfer.h"
 #include "platform/platform.h"
 
 namespace {
@@ -32,21 +34,16 @@ bool CheckTab(const Dialog& window) {
 
 // The window of the dialog a calculated row came from.
 int TemplateOfSource(std::int32_t source, bool* fromRow) {
-  *fromRow = true;
-  switch (source) {
-    case kSourceMachine: return kDialogMachine;
-    case kSourceBuilding: return kDialogBuildings;
-    case kSourcePurchasedLivestock: return kDialogPurchasedLivestock;
-    case kSourceRetainedLivestock: return kDialogRetainedLivestock;
-    default: break;
-  }
   *fromRow = false;
-  switch (source) {
-    case kSourceInterest: return kDialogInterest;
-    case kSourceExpense: return kDialogExpenses;
-    case kSourceVeterinary: return kDialogVeterinary;
-    default: return 0;
+  if (source == kSourceInterest) return kDialogInterest;
+  for (const ListWindow* window : AllListWindows()) {
+    for (const int own : window->sources) {
+      if (own != source) continue;
+      *fromRow = window->opensBudgetTab;
+      return window->request;
+    }
   }
+  return 0;
 }
 
 void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {
@@ -73,7 +70,9 @@ void GridContextMenu(Dialog& window, GridEngine& grid) {
   const int row = static_cast<int>(grid.SendMessage(GM_GETCURSORROW));
   if (!budget->GetLineSlot(row)) return;
   std::vector<MenuItem>& menu = App_State().popupMenu;
-  BuildRowMenu(menu);
+  RowMenuTexts texts;
+  texts.recordFormat = kFormatBudgetLine;
+  menu = BuildRowMenu(texts);
   int x = 0;
   int y = 0;
   App_Platform().CursorPosition(&x, &y);

@@ -26,6 +26,17 @@ void PlaceOnDesktop(Dialog& window) {
   CenterWindow(window, nullptr);
 }
 
+// The budget grid shows every column when the screen has room for them. The
+// window's own frame is not known before it shows, so a little more is asked.
+void WidenForGrid(Dialog& window) {
+  const int frameAllowance = 2 * App_LayoutUnits().charWidth;
+  const int wanted = BudgetGridFullWidth() + frameAllowance - window.GetItemRect(kIdcGrid).Width();
+  if (wanted <= 0) return;
+  MoveWindowFrame(window, WidenedFrame(GetWindowFrame(window), wanted, App_Platform().WorkArea()));
+  CenterWindow(window, nullptr);
+  LayoutMainWindow(window);
+}
+
 void OpenCommandLineDocument() {
   const std::string& path = App_State().commandLineDocument;
   if (!path.empty() && App_Document().Open(path)) SetDocumentTitle(path);
@@ -50,6 +61,7 @@ void InitMainWindow(Dialog& window) {
 
   window.InsertTab(kIdcTabStrip, 0, "Summary");
   if (GridEngine* grid = MainGrid(window)) ConfigureMainGrid(*grid, state.units.charHeight);
+  WidenForGrid(window);
   state.popupMenu.clear();
 
   OpenCommandLineDocument();

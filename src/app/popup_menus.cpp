@@ -1,10 +1,11 @@
 #include "app/popup_menus.h"
 
-#include "platform/resource_ids.h"
+#include <string>
+
 #include "app/tab_view.h"
-#include "platform/clipboard_transfer.h"
-#include "model/crop_budget.h"
 #include "platform/clipboard.h"
+#include "platform/clipboard_transfer.h"
+#include "platform/resource_ids.h"
 
 void BuildTabMenu(std::vector<MenuItem>& menu, int tab) {
   menu = {
@@ -18,17 +19,20 @@ void BuildTabMenu(std::vector<MenuItem>& menu, int tab) {
   };
 }
 
-void BuildRowMenu(std::vector<MenuItem>& menu) {
-  const bool canPaste = IsClipboardFormatOffered(nullptr, kFormatBudgetLine) ||
+std::vector<MenuItem> BuildRowMenu(const RowMenuTexts& texts) {
+  const bool canPaste = IsClipboardFormatOffered(nullptr, texts.recordFormat) ||
                         IsClipboardFormatOffered(nullptr, kClipboardTextFormat);
-  menu = {
-      {kCmdInsertLine, "Insert New Line", false, {}},
-      {kCmdAddHeading, "Add Heading", false, {}},
-      {},
-      {kCmdCut, "Cut", false, {}},
-      {kCmdCopy, "Copy", false, {}},
-      {kCmdPaste, "Paste", !canPaste, {}},
-      {},
-      {kCmdDelete, "Delete", false, {}},
-  };
+  std::vector<MenuItem> menu = {{kCmdInsertLine, std::string(texts.insert), false, {}}};
+  if (texts.offersHeading) menu.push_back({kCmdAddHeading, "Add Heading", false, {}});
+  menu.push_back({});
+  menu.push_back({kCmdCut, "Cut", false, {}});
+  menu.push_back({kCmdCopy, "Copy", false, {}});
+  menu.push_back({kCmdPaste, "Paste", !canPaste, {}});
+  menu.push_back({});
+  if (!texts.listItems.empty()) {
+    menu.insert(menu.end(), texts.listItems.begin(), texts.listItems.end());
+    menu.push_back({});
+  }
+  menu.push_back({kCmdDelete, "Delete", false, {}});
+  return menu;
 }

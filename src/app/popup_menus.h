@@ -1,12 +1,19 @@
 #pragma once
-// The right-click menus of the main window.
+// The right-click menus of the main window and the list windows.
 
+#include <string_view>
 #include <vector>
 
 #include "platform/dialog_template.h"
 
 // Tab commands; "Delete current tab" is grayed on the summary tab.
 void BuildTabMenu(std::vector<MenuItem>& menu, int tab);
-// Row commands of a budget grid; "Paste" is grayed while the clipboard holds
-// neither a budget line nor text.
-void BuildRowMenu(std::vector<MenuItem>& menu);
+
+// What a grid's row menu offers besides the row commands.
+struct RowMenuTexts {
+  std::string_view insert = "Insert New Line";
+  bool offersHeading = true;
+  std::string_view recordFormat;     // Paste is grayed unless the clipboard offers it or text
+  std::vector<MenuItem> listItems;   // the window's own commands, between Paste and Delete
+};
+std::vector<MenuItem> BuildRowMenu(const RowMenuTexts& texts);

@@ -7,8 +7,7 @@
 #include "app/app_resources.h"
 #include "app/document_title.h"
 #include "app/interest_dialog.h"
-#include "app/list_dialogs.h"
-#include "app/not_available.h"
+#include "app/list_window.h"
 #include "app/tab_view.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
@@ -35,30 +34,16 @@ int ShowInterestDialog(Dialog& main) {
   return result;
 }
 
-int ShowListDialog(Dialog& main, const DialogTemplate& dialog, const DialogProc& proc) {
-  return App_Platform().RunModal(dialog, proc, &main, 0);
-}
-
 }  // namespace
 
-int App_ShowDialog(int templateId, bool) {
+int App_ShowDialog(int templateId, bool fromRow) {
   Dialog* main = App_GetMainWindow();
   if (!main) return -1;
-  switch (templateId) {
-    case kDialogInterest:
-      return ShowInterestDialog(*main);
-    case kDialogExpenses:
-      return ShowListDialog(*main, ExpenseDialogTemplate(), ExpenseDialogProc);
-    case kDialogVeterinary:
-      return ShowListDialog(*main, VeterinaryDialogTemplate(), VeterinaryDialogProc);
-    // Still to come; fromRow becomes their creation parameter.
-    case kDialogMachine:
-    case kDialogBuildings:
-    case kDialogPurchasedLivestock:
-    case kDialogRetainedLivestock:
-      ShowNotYetAvailable();
-      return -1;
-    default:
-      return -1;
+  if (templateId == kDialogInterest) return ShowInterestDialog(*main);
+  if (const ListWindow* window = FindListWindow(templateId)) {
+    // From a budget's calculated row, a window with budget tabs shows that budget's.
+    const int tab = fromRow && window->opensBudgetTab ? CurrentTab(*main) + 1 : 0;
+    return ShowListWindow(*window, *main, tab);
   }
+  return -1;
 }

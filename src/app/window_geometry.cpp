@@ -1,5 +1,7 @@
 #include "app/window_geometry.h"
 
+#include <algorithm>
+
 #include "platform/platform.h"
 
 namespace {
@@ -7,6 +9,10 @@ namespace {
 constexpr int kLowScreenHeight = 600;
 constexpr int kMargin = 50;
 constexpr int kLowScreenMargin = 10;
+
+int ScreenMargin(const PixelRect& workArea) {
+  return workArea.Height() < kLowScreenHeight ? kLowScreenMargin : kMargin;
+}
 
 }  // namespace
 
@@ -35,9 +41,15 @@ void CenterWindow(Dialog& window, const Dialog* over) {
 }
 
 PixelRect MainWindowFrame(const PixelRect& frame, const PixelRect& workArea) {
-  const int margin = workArea.Height() < kLowScreenHeight ? kLowScreenMargin : kMargin;
+  const int margin = ScreenMargin(workArea);
   int width = frame.Width();
   if (width > workArea.Width()) width = workArea.Width() - margin;
   const int height = workArea.Height() - margin;
   return {frame.left, frame.top, frame.left + width, frame.top + height};
+}
+
+PixelRect WidenedFrame(const PixelRect& frame, int wanted, const PixelRect& workArea) {
+  const int room = workArea.Width() - ScreenMargin(workArea);
+  const int width = std::max(frame.Width(), std::min(frame.Width() + wanted, room));
+  return {frame.left, frame.top, frame.left + width, frame.bottom};
 }

@@ -16,3 +16,6 @@ void CenterWindow(Dialog& window, const Dialog* over);
 // The main window's size on a work area: as high as the work area less a margin
 // (10 pixels on a low screen, else 50), and no wider than that either.
 PixelRect MainWindowFrame(const PixelRect& frame, const PixelRect& workArea);
+// The frame widened by up to `wanted` pixels, as far as the work area less the
+// same margin allows; never narrower than it was.
+PixelRect WidenedFrame(const PixelRect& frame, int wanted, const PixelRect& workArea);

@@ -10,6 +10,7 @@
 #include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
 #include "reports/cell_dump.h"
+#include "app/list_window.h"
 #include "reports/whole_farm_text.h"
 
 namespace {
@@ -29,22 +30,10 @@ std::optional<ExportOptions::Format> ParseFormat(std::string_view text) {
   return std::nullopt;
 }
 
-std::optional<ExportOptions::View> ParseView(std::string_view text) {
-  if (text == "expenses") return ExportOptions::View::kExpenses;
-  if (text == "veterinary") return ExportOptions::View::kVeterinary;
-  return std::nullopt;
-}
-
 // The copy command whose clipboard text is the view's text.
 bool CopyView(CBudgetWorksheet& worksheet, const ExportOptions& options) {
-  switch (options.view) {
-    case ExportOptions::View::kExpenses:
-      return CopyExpensesToClipboard(worksheet, nullptr);
-    case ExportOptions::View::kVeterinary:
-      return CopyVeterinaryToClipboard(worksheet, nullptr);
-    case ExportOptions::View::kBudget:
-      break;
-  }
+  if (const ListWindow* window = FindListWindowByExportName(options.view))
+    return CopyListWindowText(*window, worksheet, nullptr, options.tab < 0 ? 0 : options.tab);
   return worksheet.CopyTabToClipboard(nullptr, options.tab);
 }
 
@@ -73,9 +62,8 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
       options.format = *format;
       formatGiven = true;
     } else if (arg == "--view" && hasValue) {
-      const auto view = ParseView(args[++i]);
-      if (!view) return std::nullopt;
-      options.view = *view;
+      options.view = args[++i];
+      if (!FindListWindowByExportName(options.view)) return std::nullopt;
     } else if (!arg.starts_with("--") && options.path.empty()) {
       options.path = arg;
     } else {
@@ -83,9 +71,11 @@ std::optional<ExportOptions> ParseExportArguments(const std::vector<std::string>
     }
   }
   if (options.path.empty() || !formatGiven) return std::nullopt;
-  if (options.view != ExportOptions::View::kBudget) {
-    // Only a budget view belongs to a tab or shows as cells or a file.
-    if (options.format != ExportOptions::Format::kText || options.tab != -1) return std::nullopt;
+  if (!options.view.empty()) {
+    // A list shows as text; only a window with tabs has a tab to choose.
+    const ListWindow* window = FindListWindowByExportName(options.view);
+    if (options.format != ExportOptions::Format::kText) return std::nullopt;
+    if (options.tab != -1 && !window->tabStripId) return std::nullopt;
     return options;
   }
   // The budget views need a budget tab; the summary tab is not exported here.

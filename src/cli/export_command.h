@@ -7,11 +7,10 @@
 
 struct ExportOptions {
   enum class Format { kText, kCells, kVqn };
-  // --view picks a whole-farm list instead of a budget tab.
-  enum class View { kBudget, kExpenses, kVeterinary };
   std::string path;
   Format format = Format::kText;
-  View view = View::kBudget;
+  // --view names a whole-farm list window instead of a budget tab; empty: a budget.
+  std::string view;
   int tab = -1;  // -1 when not given
 };
 

@@ -7,14 +7,13 @@
 #include <string>
 #include <string_view>
 
+#include "farm/list_grid.h"
 #include "farm/whole_farm_lists.h"
 #include "model/crop_budget.h"
 #include "platform/resource_ids.h"
 
 class CTagBuffer;
-class GridEngine;
 class PlatformWindow;
-struct GridFont;
 
 inline constexpr std::string_view kProgramVersion = "1.95";
 inline constexpr std::size_t kDocumentNameChars = 32;
@@ -54,25 +53,13 @@ class CBudgetWorksheet {
   // this cleared document; false when it holds no worksheet element.
   bool ReadTags(std::string_view fileText);
 
-  // Whole-farm lists (src/farm). Returns 1, or 0 with a message when a list
-  // already exists.
+  // The whole-farm lists as their list code sees them.
+  FarmScope Farm() { return {budgets, lists}; }
+  // The default general expense lists. Returns 1, or 0 with a message when a
+  // list already exists.
   int SetDefaultExpenses();
-  bool HasExpenseItems() const { return lists.HasExpenseLists(); }
-  void SetCalculatedExpenseValues();
-  void SetCalculatedVeterinaryValues();
-  double GetVeterinaryTotal(int position) const;
-
-  // The grids of the general expense and veterinary windows (src/farm). A row
-  // link is the place in a list that a grid row stands for: a line, or the
-  // empty end of the list on a new-item row; nullptr for any other row.
-  void SetUpExpenseGrid(GridEngine& grid, const GridFont& headingFont, int textHeight) const;
-  void FillExpenseGrid(GridEngine& grid) const;
-  std::unique_ptr<CExpenseLne>* GetExpenseRowLink(int row);
-  int HandleExpenseRowOperation(int command, GridEngine& grid);
-  void SetUpVeterinaryGrid(GridEngine& grid, const GridFont& headingFont, int textHeight) const;
-  void FillVeterinaryGrid(GridEngine& grid) const;
-  std::unique_ptr<CVeterinaryCost>* GetVeterinaryRowLink(int row);
-  int HandleVeterinaryRowOperation(int command, GridEngine& grid);
+  // Whether an expense item has a total above 0.
+  bool HasExpenseItems() const;
 
   // The "Copy Current Tab to Clipboard" command; tab 0 is the summary.
   bool CopyTabToClipboard(PlatformWindow* owner, int tab);

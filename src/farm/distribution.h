@@ -1,12 +1,30 @@
 #pragma once
 // Whole-farm records hand their costs to the budgets through one slot per budget
-// position.
+// position. Slot k belongs to the budget at position k; a negative value is empty.
 
 #include <array>
 
 inline constexpr int MAX_ALLOCATIONS = 20;
 
 using AllocationSlots = std::array<double, MAX_ALLOCATIONS>;
+
+// What a list's slots hold: shares checked against 100 %, or counts.
+enum class SlotMeaning { kPercentages, kCounts };
+
+// Slots a budget count can use: the budgets beyond the slots have none.
+inline int SlotsInUse(int budgetCount) {
+  if (budgetCount < 0) return 0;
+  return budgetCount < MAX_ALLOCATIONS ? budgetCount : MAX_ALLOCATIONS;
+}
+
+// The sum of the shares above 0 over the slots of the budgets that exist.
+inline double TotalDistribution(const AllocationSlots& shares, int budgetCount) {
+  double sum = 0;
+  for (int k = 0; k < SlotsInUse(budgetCount); ++k) {
+    if (shares[static_cast<std::size_t>(k)] > 0) sum += shares[static_cast<std::size_t>(k)];
+  }
+  return sum;
+}
 
 // A budget at position k was deleted: the budgets after it move down one place,
 // and so do their slots; the last slot becomes empty (-1).

@@ -1,22 +1,32 @@
 #include "farm/expense_line.h"
 
-#include "platform/clipboard_transfer.h"
-#include "text/number_parse.h"
-#include "text/tag_buffer.h"
-#include "text/tag_reader.h"
-#include "text/tag_writer.h"
+#include <array>
+
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
-#include "text/money.h"
 #include "platform/app_message.h"
+#include "text/money.h"
+#include "text/number_parse.h"
+#include "text/utf8_text.h"
+
+const RecordMarkup<CExpenseLne>& CExpenseLne::Markup() {
+  static constexpr std::array<MarkupField<CExpenseLne>, 3> kFields = {
+      TextField("LABEL", &CExpenseLne::label, kExpenseLabelChars),
+      RealField("TOTAL", &CExpenseLne::total, 4),
+      TextField("HEADING", &CExpenseLne::label, kExpenseLabelChars).AsHeading(),
+  };
+  static const RecordMarkup<CExpenseLne> kMarkup{kFields, &CExpenseLne::heading};
+  return kMarkup;
+}
 
 CExpenseLne::CExpenseLne() { allocation.fill(-1); }
 
 CExpenseLne::~CExpenseLne() { DestroyChain(next); }
 
-bool CExpenseLne::SetValue(int column, std::string_view text, std::string* message) {
+bool CExpenseLne::SetValue(const ListView&, int column, std::string_view text,
+                           std::string* message) {
   if (column == 1) {
-    label = std::string(text.substr(0, kExpenseLabelChars));
+    label = std::string(FirstChars(text, kExpenseLabelChars));
   } else if (column == 2) {
     total = ParseReal(text, "Total Cost", message);
   } else if (column >= 3 && column < 3 + MAX_ALLOCATIONS) {
@@ -47,15 +57,11 @@ double CExpenseLne::GetHeadingValue(int k) const {
 }
 
 double CExpenseLne::GetTotalDistribution(int budgetCount) const {
-  double sum = 0;
-  for (int k = 0; k < SlotsInUse(budgetCount); ++k) {
-    if (allocation[static_cast<std::size_t>(k)] > 0) sum += allocation[static_cast<std::size_t>(k)];
-  }
-  return sum;
+  return TotalDistribution(allocation, budgetCount);
 }
 
-void CExpenseLne::FillGridRow(GridEngine& grid, int row, int budgetCount) const {
-  const int n = budgetCount < 0 ? 0 : budgetCount;
+void CExpenseLne::FillGridRow(GridEngine& grid, int row, const ListView& view) const {
+  const int n = view.budgetCount < 0 ? 0 : view.budgetCount;
   if (heading) {
     const auto money = [this](int k) {
       const double value = GetHeadingValue(k);
@@ -82,7 +88,8 @@ void CExpenseLne::FillGridRow(GridEngine& grid, int row, int budgetCount) const 
   PutGridCell(grid, row, n + 3, FormatPlain(GetTotalDistribution(n)) + " %", true);
 }
 
-void CExpenseLne::GetRowText(std::string& text, int budgetCount) const {
+void CExpenseLne::GetRowText(std::string& text, const ListView& view) const {
+  const int budgetCount = view.budgetCount;
   text += label;
   if (heading) {
     for (int k = -1; k < budgetCount; ++k) {
@@ -100,65 +107,4 @@ void CExpenseLne::GetRowText(std::string& text, int budgetCount) const {
       text += FormatPlain(allocation[static_cast<std::size_t>(k)]) + " %";
     }
   }
-}
-
-void CExpenseLne::WriteTags(CTagBuffer& buffer, std::string_view element, int budgetCount) const {
-  AppendOpenTag(buffer, element);
-  if (heading) {
-    AppendTextElement(buffer, "\t", "HEADING", label);
-  } else {
-    AppendTextElement(buffer, "\t", "LABEL", label);
-    AppendRealElement(buffer, "\t", "TOTAL", total, 4);
-    for (int k = 0; k < SlotsInUse(budgetCount); ++k) {
-      AppendRealElement(buffer, "\t\t", "ALLOCATION", allocation[static_cast<std::size_t>(k)], 2);
-    }
-  }
-  AppendCloseTag(buffer, element);
-}
-
-// Successive ALLOCATION elements fill slots from 0; the first gap ends them.
-void ReadAllocationSlots(AllocationSlots& slots, std::string_view text, std::size_t start,
-                         std::size_t end) {
-  CTagElement found;
-  std::size_t from = start;
-  for (std::size_t k = 0; k < slots.size(); ++k) {
-    if (!FindElement("ALLOCATION", text, from, end, &found)) break;
-    ReadReal("ALLOCATION", text, from, end, &slots[k]);
-    from = found.contentEnd;
-  }
-}
-
-void CExpenseLne::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  const TagIndex index(text, start, end);
-  CTagElement found;
-  if (index.FindElement("HEADING", &found)) {
-    heading = 1;
-    index.ReadText("HEADING", &label, kExpenseLabelChars);
-    return;
-  }
-  index.ReadText("LABEL", &label, kExpenseLabelChars);
-  index.ReadReal("TOTAL", &total);
-  ReadAllocationSlots(allocation, text, start, end);
-}
-
-bool CExpenseLne::CopyToClipboard(PlatformWindow* window, int budgetCount) const {
-  CTagBuffer element;
-  element.Reserve(kExpenseClipboardBytes);
-  WriteTags(element, "EXPENSELINE", budgetCount);
-  std::string row;
-  GetRowText(row, budgetCount);
-  if (element.View().size() > kExpenseClipboardBytes || row.size() >= kExpenseClipboardBytes) {
-    return false;
-  }
-  return CopyRecordToClipboard(window, element.View(), row, kFormatExpense);
-}
-
-bool CExpenseLne::PasteFromClipboard(PlatformWindow* window) {
-  std::string data;
-  std::size_t size = 0;
-  if (!FetchClipboardData(window, &data, kExpenseClipboardBytes, &size, kFormatExpense)) {
-    return false;
-  }
-  ReadTags(data, 0, data.size());
-  return true;
 }

@@ -8,14 +8,9 @@
 #include <string>
 #include <string_view>
 
-#include "farm/distribution.h"
-
-class CTagBuffer;
-class GridEngine;
-class PlatformWindow;
+#include "farm/whole_farm_record.h"
 
 inline constexpr std::size_t kExpenseLabelChars = 32;
-inline constexpr std::size_t kExpenseClipboardBytes = 4096;
 
 class CExpenseLne {
  public:
@@ -25,31 +20,23 @@ class CExpenseLne {
   AllocationSlots allocation;
   std::unique_ptr<CExpenseLne> next;
 
+  static constexpr std::string_view kClipboardElement = "EXPENSELINE";
+  static constexpr std::size_t kClipboardCopyBytes = 4096;
+  static constexpr std::size_t kClipboardPasteBytes = 4096;
+  static const RecordMarkup<CExpenseLne>& Markup();
+
   CExpenseLne();
   ~CExpenseLne();
   CExpenseLne(const CExpenseLne&) = delete;
   CExpenseLne& operator=(const CExpenseLne&) = delete;
 
+  bool IsHeading() const { return heading != 0; }
   // Columns: 1 label, 2 total, 3.. allocation slot (column - 3).
-  bool SetValue(int column, std::string_view text, std::string* message);
+  bool SetValue(const ListView& view, int column, std::string_view text, std::string* message);
   // k is a budget position, or -1 for the total column.
   double GetHeadingValue(int k) const;
   double GetTotalDistribution(int budgetCount) const;
   // Columns beyond the slots stay empty and protected.
-  void FillGridRow(GridEngine& grid, int row, int budgetCount) const;
-  void GetRowText(std::string& text, int budgetCount) const;
-  void WriteTags(CTagBuffer& buffer, std::string_view element, int budgetCount) const;
-  void ReadTags(std::string_view text, std::size_t start, std::size_t end);
-  bool CopyToClipboard(PlatformWindow* window, int budgetCount) const;
-  bool PasteFromClipboard(PlatformWindow* window);
+  void FillGridRow(GridEngine& grid, int row, const ListView& view) const;
+  void GetRowText(std::string& text, const ListView& view) const;
 };
-
-// Successive ALLOCATION elements of [start, end) fill slots from 0.
-void ReadAllocationSlots(AllocationSlots& values, std::string_view text, std::size_t start,
-                         std::size_t end);
-
-// Slots a budget count can use: the budgets beyond the slots have none.
-inline int SlotsInUse(int budgetCount) {
-  if (budgetCount < 0) return 0;
-  return budgetCount < MAX_ALLOCATIONS ? budgetCount : MAX_ALLOCATIONS;
-}

@@ -1,25 +1,35 @@
 #include "farm/veterinary_cost.h"
 
-#include "platform/clipboard_transfer.h"
-#include "text/number_parse.h"
-#include "text/tag_buffer.h"
-#include "text/tag_reader.h"
-#include "text/tag_writer.h"
-#include "farm/expense_line.h"
+#include <array>
+
 #include "model/grid_cells.h"
 #include "model/line_chain.h"
-#include "text/money.h"
 #include "platform/app_message.h"
+#include "text/money.h"
+#include "text/number_parse.h"
+#include "text/utf8_text.h"
+
+const RecordMarkup<CVeterinaryCost>& CVeterinaryCost::Markup() {
+  static constexpr std::array<MarkupField<CVeterinaryCost>, 4> kFields = {
+      TextField("LABEL", &CVeterinaryCost::label, kVeterinaryLabelChars),
+      TextField("UNITS", &CVeterinaryCost::units, kVeterinaryUnitsChars),
+      RealField("COST", &CVeterinaryCost::cost, 4),
+      TextField("HEADING", &CVeterinaryCost::label, kVeterinaryLabelChars).AsHeading(),
+  };
+  static const RecordMarkup<CVeterinaryCost> kMarkup{kFields, &CVeterinaryCost::heading};
+  return kMarkup;
+}
 
 CVeterinaryCost::CVeterinaryCost() { allocation.fill(-1); }
 
 CVeterinaryCost::~CVeterinaryCost() { DestroyChain(next); }
 
-bool CVeterinaryCost::SetValue(int column, std::string_view text, std::string* message) {
+bool CVeterinaryCost::SetValue(const ListView&, int column, std::string_view text,
+                               std::string* message) {
   if (column == 1) {
-    label = std::string(text.substr(0, kVeterinaryLabelChars));
+    label = std::string(FirstChars(text, kVeterinaryLabelChars));
   } else if (column == 2) {
-    units = std::string(text.substr(0, kVeterinaryUnitsChars));
+    units = std::string(FirstChars(text, kVeterinaryUnitsChars));
   } else if (column == 3) {
     cost = ParseReal(text, "Cost", message);
   } else if (column >= 4 && column < 4 + MAX_ALLOCATIONS) {
@@ -62,8 +72,8 @@ double VeterinaryTotal(const CVeterinaryCost* list, int k) {
   return sum;
 }
 
-void CVeterinaryCost::FillGridRow(GridEngine& grid, int row, int budgetCount) const {
-  const int n = budgetCount < 0 ? 0 : budgetCount;
+void CVeterinaryCost::FillGridRow(GridEngine& grid, int row, const ListView& view) const {
+  const int n = view.budgetCount < 0 ? 0 : view.budgetCount;
   const auto money = [](double value, bool positive) {
     return (positive ? value > 0 : value >= 0) ? FormatMoney(value) : std::string();
   };
@@ -88,7 +98,8 @@ void CVeterinaryCost::FillGridRow(GridEngine& grid, int row, int budgetCount) co
   }
 }
 
-void CVeterinaryCost::GetRowText(std::string& text, int budgetCount) const {
+void CVeterinaryCost::GetRowText(std::string& text, const ListView& view) const {
+  const int budgetCount = view.budgetCount;
   text += label;
   if (heading) {
     text += "\t\t\t";
@@ -117,56 +128,4 @@ void CVeterinaryCost::GetRowText(std::string& text, int budgetCount) const {
     if (amount >= 0) text += FormatMoney(amount);
   }
   text += "\r\n";
-}
-
-void CVeterinaryCost::WriteTags(CTagBuffer& buffer, std::string_view element,
-                                int budgetCount) const {
-  AppendOpenTag(buffer, element);
-  if (heading) {
-    AppendTextElement(buffer, "\t", "HEADING", label);
-  } else {
-    AppendTextElement(buffer, "\t", "LABEL", label);
-    AppendTextElement(buffer, "\t", "UNITS", units);
-    AppendRealElement(buffer, "\t", "COST", cost, 4);
-    for (int k = 0; k < SlotsInUse(budgetCount); ++k) {
-      AppendRealElement(buffer, "\t\t", "ALLOCATION", allocation[static_cast<std::size_t>(k)], 2);
-    }
-  }
-  AppendCloseTag(buffer, element);
-}
-
-void CVeterinaryCost::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  const TagIndex index(text, start, end);
-  CTagElement found;
-  if (index.FindElement("HEADING", &found)) {
-    heading = 1;
-    index.ReadText("HEADING", &label, kVeterinaryLabelChars);
-    return;
-  }
-  index.ReadText("LABEL", &label, kVeterinaryLabelChars);
-  index.ReadText("UNITS", &units, kVeterinaryUnitsChars);
-  index.ReadReal("COST", &cost);
-  ReadAllocationSlots(allocation, text, start, end);
-}
-
-bool CVeterinaryCost::CopyToClipboard(PlatformWindow* window, int budgetCount) const {
-  CTagBuffer element;
-  element.Reserve(kVeterinaryClipboardBytes);
-  WriteTags(element, "VETERINARYCOST", budgetCount);
-  std::string row;
-  GetRowText(row, budgetCount);
-  if (element.View().size() > kVeterinaryClipboardBytes || row.size() >= kVeterinaryClipboardBytes) {
-    return false;
-  }
-  return CopyRecordToClipboard(window, element.View(), row, kFormatVeterinary);
-}
-
-bool CVeterinaryCost::PasteFromClipboard(PlatformWindow* window) {
-  std::string data;
-  std::size_t size = 0;
-  if (!FetchClipboardData(window, &data, kVeterinaryClipboardBytes, &size, kFormatVeterinary)) {
-    return false;
-  }
-  ReadTags(data, 0, data.size());
-  return true;
 }

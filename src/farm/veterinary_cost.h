@@ -8,15 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "farm/distribution.h"
-
-class CTagBuffer;
-class GridEngine;
-class PlatformWindow;
+#include "farm/whole_farm_record.h"
 
 inline constexpr std::size_t kVeterinaryLabelChars = 32;
 inline constexpr std::size_t kVeterinaryUnitsChars = 8;
-inline constexpr std::size_t kVeterinaryClipboardBytes = 4096;
 
 class CVeterinaryCost {
  public:
@@ -27,22 +22,24 @@ class CVeterinaryCost {
   std::int32_t heading = 0;
   std::unique_ptr<CVeterinaryCost> next;
 
+  static constexpr std::string_view kClipboardElement = "VETERINARYCOST";
+  static constexpr std::size_t kClipboardCopyBytes = 4096;
+  static constexpr std::size_t kClipboardPasteBytes = 4096;
+  static const RecordMarkup<CVeterinaryCost>& Markup();
+
   CVeterinaryCost();
   ~CVeterinaryCost();
   CVeterinaryCost(const CVeterinaryCost&) = delete;
   CVeterinaryCost& operator=(const CVeterinaryCost&) = delete;
 
+  bool IsHeading() const { return heading != 0; }
   // Columns: 1 label, 2 units, 3 cost, 4.. slot (column - 4).
-  bool SetValue(int column, std::string_view text, std::string* message);
+  bool SetValue(const ListView& view, int column, std::string_view text, std::string* message);
   double GetBudgetCost(int k) const;
   double GetHeadingValue(int k) const;
   // Columns beyond the slots stay empty and protected.
-  void FillGridRow(GridEngine& grid, int row, int budgetCount) const;
-  void GetRowText(std::string& text, int budgetCount) const;
-  void WriteTags(CTagBuffer& buffer, std::string_view element, int budgetCount) const;
-  void ReadTags(std::string_view text, std::size_t start, std::size_t end);
-  bool CopyToClipboard(PlatformWindow* window, int budgetCount) const;
-  bool PasteFromClipboard(PlatformWindow* window);
+  void FillGridRow(GridEngine& grid, int row, const ListView& view) const;
+  void GetRowText(std::string& text, const ListView& view) const;
 };
 
 // Sum over the list of the budget costs above 0 for budget k.

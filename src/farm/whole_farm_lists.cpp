@@ -1,77 +1,65 @@
 #include "farm/whole_farm_lists.h"
 
-#include <array>
+#include <vector>
 
-#include "text/tag_buffer.h"
+#include "farm/expense_lists.h"
+#include "farm/livestock_lists.h"
+#include "farm/machine_lists.h"
+#include "farm/veterinary_list.h"
+#include "farm/whole_farm_list.h"
 #include "text/tag_reader.h"
-#include "model/line_chain.h"
 
 namespace {
 
-constexpr std::string_view kOperatingElement = "OPERATINGEXPENSE";
-constexpr std::string_view kOwnershipElement = "OWNERSHIPEXPENSE";
-constexpr std::string_view kVeterinaryElement = "VETERINARYCOST";
 // A record's markup with all its slots, rounded up.
 constexpr std::size_t kBytesPerRecord = 128 + 32 * MAX_ALLOCATIONS;
 
-template <typename Line>
-void WriteList(const Line* line, CTagBuffer& buffer, std::string_view element, int budgetCount) {
-  for (; line; line = line->next.get()) line->WriteTags(buffer, element, budgetCount);
-}
-
-// Reads a record into the link and returns the link after it.
-template <typename Line>
-std::unique_ptr<Line>* ReadRecord(std::unique_ptr<Line>* tail, std::string_view text,
-                                  const CTagElement& found) {
-  *tail = std::make_unique<Line>();
-  (*tail)->ReadTags(text, found.contentStart, found.contentEnd);
-  return &(*tail)->next;
-}
-
-template <typename Line>
-void RemoveSlot(Line* line, int k) {
-  for (; line; line = line->next.get()) RemoveAllocationSlot(line->allocation, k, -1.0);
-}
-
 }  // namespace
+
+std::span<const ListKind* const> AllListKinds() {
+  static const ListKindOf<CExpenseLne> operating(kOperatingExpenseList);
+  static const ListKindOf<CExpenseLne> ownership(kOwnershipExpenseList);
+  static const ListKindOf<CBudgetMachine> machinery(kMachineryList);
+  static const ListKindOf<CBudgetMachine> buildings(kBuildingsList);
+  static const ListKindOf<CLivestockInvestment> purchased(kPurchasedLivestockList);
+  static const ListKindOf<CLivestockInvestment> retained(kRetainedLivestockList);
+  static const ListKindOf<CVeterinaryCost> veterinary(kVeterinaryList);
+  static const ListKind* const kinds[] = {&operating, &ownership, &machinery, &buildings,
+                                          &purchased, &retained,  &veterinary};
+  return kinds;
+}
 
 WholeFarmLists::~WholeFarmLists() { Clear(); }
 
 void WholeFarmLists::Clear() {
-  DestroyChain(pOperatingExpenses);
-  DestroyChain(pOwnershipExpenses);
-  DestroyChain(pVeterinaryCosts);
+  for (const ListKind* kind : AllListKinds()) kind->Clear(*this);
 }
 
 std::size_t WholeFarmLists::EstimatedFileBytes() const {
-  const int records = ChainLength(pOperatingExpenses) + ChainLength(pOwnershipExpenses) +
-                      ChainLength(pVeterinaryCosts);
-  return kBytesPerRecord * static_cast<std::size_t>(records);
+  std::size_t records = 0;
+  for (const ListKind* kind : AllListKinds())
+    records += static_cast<std::size_t>(kind->CountRecords(*this));
+  return kBytesPerRecord * records;
 }
 
 void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {
-  WriteList(pOperatingExpenses.get(), buffer, kOperatingElement, budgetCount);
-  WriteList(pOwnershipExpenses.get(), buffer, kOwnershipElement, budgetCount);
-  WriteList(pVeterinaryCosts.get(), buffer, kVeterinaryElement, budgetCount);
+  for (const ListKind* kind : AllListKinds()) kind->WriteRecords(*this, buffer, budgetCount);
 }
 
 // One pass over the document serves every kind: a large file of budgets is not
 // read again for each list.
 void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  static constexpr std::array<std::string_view, 3> kKinds = {kOperatingElement, kOwnershipElement,
-                                                             kVeterinaryElement};
-  std::unique_ptr<CExpenseLne>* operating = &TailSlot(pOperatingExpenses);
-  std::unique_ptr<CExpenseLne>* ownership = &TailSlot(pOwnershipExpenses);
-  std::unique_ptr<CVeterinaryCost>* veterinary = &TailSlot(pVeterinaryCosts);
-  ForEachElement(kKinds, text, start, end, [&](std::size_t kind, const CTagElement& found) {
-    if (kind == 0) operating = ReadRecord(operating, text, found);
-    if (kind == 1) ownership = ReadRecord(ownership, text, found);
-    if (kind == 2) veterinary = ReadRecord(veterinary, text, found);
+  std::vector<std::string_view> names;
+  std::vector<ListKind::Appender> appenders;
+  for (const ListKind* kind : AllListKinds()) {
+    names.push_back(kind->Element());
+    appenders.push_back(kind->AppendAtEnd(*this));
+  }
+  ForEachElement(names, text, start, end, [&](std::size_t kind, const CTagElement& found) {
+    appenders[kind](text, found.contentStart, found.contentEnd);
   });
 }
 
 void WholeFarmLists::RemoveBudgetSlot(int k) {
-  RemoveSlot(pOperatingExpenses.get(), k);
-  RemoveSlot(pOwnershipExpenses.get(), k);
-  RemoveSlot(pVeterinaryCosts.get(), k);
+  for (const ListKind* kind : AllListKinds()) kind->RemoveBudgetSlot(*this, k);
 }

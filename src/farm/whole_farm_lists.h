@@ -1,20 +1,29 @@
 #pragma once
-// The document's whole-farm lists. Each list joins the document here: its place
-// in the file, its part in clearing, and its slots when a budget is deleted.
+// The document's whole-farm lists, each owned by its head. What the document
+// does to all of them (clearing, reading, writing, slot shifting) runs over the
+// registry of list kinds, in the document's order.
 
 #include <cstddef>
 #include <memory>
+#include <span>
 #include <string_view>
 
+#include "farm/budget_machine.h"
 #include "farm/expense_line.h"
+#include "farm/livestock_investment.h"
 #include "farm/veterinary_cost.h"
 
 class CTagBuffer;
+class ListKind;
 
 class WholeFarmLists {
  public:
   std::unique_ptr<CExpenseLne> pOperatingExpenses;
   std::unique_ptr<CExpenseLne> pOwnershipExpenses;
+  std::unique_ptr<CBudgetMachine> pMachinery;
+  std::unique_ptr<CBudgetMachine> pBuildings;
+  std::unique_ptr<CLivestockInvestment> pPurchasedLivestock;
+  std::unique_ptr<CLivestockInvestment> pRetainedLivestock;
   std::unique_ptr<CVeterinaryCost> pVeterinaryCosts;
 
   WholeFarmLists() = default;
@@ -29,8 +38,12 @@ class WholeFarmLists {
   // The lists' elements, kind by kind, in the document's order; a record writes
   // one slot per budget, at most MAX_ALLOCATIONS.
   void WriteTags(CTagBuffer& buffer, int budgetCount) const;
-  // Every kind is searched from the start of the document's content.
+  // Every kind is searched from the start of the document's content, all in one
+  // pass; records join the end of their lists.
   void ReadTags(std::string_view text, std::size_t start, std::size_t end);
   // Slots k+1.. of every record move down one place.
   void RemoveBudgetSlot(int k);
 };
+
+// Every list, in the document's order. A new list joins here.
+std::span<const ListKind* const> AllListKinds();

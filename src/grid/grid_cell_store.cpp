@@ -110,3 +110,14 @@ void GridCellStore::RemoveRowsAfter(int row) {
   if (row >= kGridMaxRows) return;
   cells_.erase(cells_.lower_bound(Key(row + 1, 0)), cells_.end());
 }
+
+void GridCellStore::RemoveColumnsAfter(int col) {
+  if (col < 0) col = 0;
+  for (auto cell = cells_.begin(); cell != cells_.end();) {
+    if (static_cast<int>(cell->first & 0x1FF) > col) {
+      cell = cells_.erase(cell);
+    } else {
+      ++cell;
+    }
+  }
+}

@@ -29,6 +29,8 @@ class GridCellStore {
   bool Remove(int row, int col);
   // Drops every cell below that row.
   void RemoveRowsAfter(int row);
+  // Drops every cell right of that column.
+  void RemoveColumnsAfter(int col);
   void Clear() { cells_.clear(); }
   bool Empty() const { return cells_.empty(); }
   std::size_t Size() const { return cells_.size(); }

@@ -6,18 +6,35 @@
 #include "text/utf8_text.h"
 #include "grid/grid_engine.h"
 
-void GridEngine::Char(char32_t code) {
+namespace {
+
+// Any character a user can see or type as a blank: no control characters, C0
+// or C1, and no code point that is not a character. A "~" never starts an edit,
+// since a cell whose text begins with it is drawn by the parent.
+bool IsTypedCharacter(char32_t code, bool first) {
+  if (code < 32 || (code >= 0x7F && code < 0xA0)) return false;
+  if ((code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF) return false;
+  return !(first && code == U'~');
+}
+
+}  // namespace
+
+bool GridEngine::CursorCellEditable() {
   RefreshCursorProtection();
-  if (state_.cursorCellProtected || !state_.editable || state_.rows <= 0) return;
+  return !state_.cursorCellProtected && state_.editable && state_.rows > 0;
+}
+
+void GridEngine::Char(char32_t code) {
+  if (!CursorCellEditable()) return;
   EnsureCursorVisible();
 
-  if (code >= 32 && code <= 125) {
+  if (IsTypedCharacter(code, !state_.editing)) {
     BeginEditIfIdle();
     const int col = std::clamp(state_.cursorCol, 0, kGridMaxCols);
     const auto limit = static_cast<std::size_t>(
         std::min(state_.colMaxChars[static_cast<std::size_t>(col)], kGridEditMaxChars));
     if (CountChars(state_.editBuffer) < limit) {
-      state_.editBuffer += static_cast<char>(code);
+      AppendUtf8(state_.editBuffer, code);
     } else {
       host_.Beep();
     }
@@ -36,6 +53,28 @@ void GridEngine::Char(char32_t code) {
   }
   UpdateCaret();
   host_.Invalidate();
+}
+
+// F2: an edit that starts from the cell's text, to correct it rather than retype it.
+void GridEngine::EditCellText() {
+  if (state_.editing || !CursorCellEditable()) return;
+  EnsureCursorVisible();
+  BeginEditIfIdle();
+  // Beginning told the parent, which may have rewritten the cell.
+  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  if (cell != nullptr) state_.editBuffer = cell->text;
+  UpdateCaret();
+  host_.Invalidate();
+}
+
+// Delete: an empty text stored, as a backspace and leaving the cell would. The
+// caret of an edit stands after its text, so there it deletes nothing.
+void GridEngine::EmptyCell() {
+  if (state_.editing || !CursorCellEditable()) return;
+  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  if (cell == nullptr || cell->text.empty()) return;
+  BeginEditIfIdle();
+  StoreEdit();
 }
 
 void GridEngine::BeginEditIfIdle() {

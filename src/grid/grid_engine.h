@@ -111,16 +111,20 @@ class GridEngine {
   int LastVisibleColumn() const;
   int RowsPerPage() const;
   GridRect CellRect(int row, int col) const;
+  // The whole text of a number drawn as hashes at (x, y), its cell being too
+  // narrow for it; empty anywhere else.
+  std::string ToolTipAt(int x, int y) const;
 
   GridScrollBar VerticalScrollBar() const;
   GridScrollBar HorizontalScrollBar() const;
   void ScrollVertical(GridScrollAction action, int thumbPos = 0);    // WM_VSCROLL
   void ScrollHorizontal(GridScrollAction action, int thumbPos = 0);  // WM_HSCROLL
 
-  // WM_KEYDOWN for the keys of the navigation table. Backspace may come as the
-  // key or as character 8, never both; GridKey::Other is left to Char().
+  // WM_KEYDOWN for the keys of the navigation table, F2 (edit the cell's text),
+  // Delete (empty the cell) and Ctrl+Tab (leave the grid). Backspace may come as
+  // the key or as character 8, never both; GridKey::Other is left to Char().
   void KeyDown(GridKey key, bool shift = false);
-  // A typed character: 32 to 125, 8 (backspace) or 13 (carriage return).
+  // A typed character: any printable one, 8 (backspace) or 13 (carriage return).
   void Char(char32_t code);
   // WM_GETDLGCODE: Escape reaches the dialog unless an edit is in progress.
   bool WantsKey(GridKey key) const;
@@ -181,7 +185,10 @@ class GridEngine {
   void MoveToColumn(int col);
   void AfterCursorMove();
 
+  bool CursorCellEditable();
   void BeginEditIfIdle();
+  void EditCellText();
+  void EmptyCell();
   void StoreEdit();
   void CancelEdit();
   void UpdateCaret();
@@ -189,6 +196,8 @@ class GridEngine {
   int BorderColumn(int x) const;
   void ShowCursorShape(GridCursorShape shape);
 
+  RowMarks MarksOf(int row) const;
+  bool NumberFits(std::string_view text, const GridFont& font, int width) const;
   void PaintTitle(GridPainter& painter, const GridRect& dirty);
   void PaintHeading(GridPainter& painter, int col, const GridRect& rect);
   void PaintCell(GridPainter& painter, int row, int col, const GridRect& rect, RowMarks marks);

@@ -36,6 +36,8 @@ class GridHost {
   // (the main window takes the focus from the grid before a tab change): the
   // view's own focus follows, so that the two never disagree.
   virtual void FocusChanged() {}
+  // Move the keyboard focus on to the window's next control, or back to its previous one.
+  virtual void MoveFocus(bool /*forward*/) {}
   virtual void SetCursorShape(GridCursorShape) {}
   // Shown, range or position of a scroll bar changed.
   virtual void ScrollBarsChanged() {}

@@ -5,8 +5,12 @@
 enum class GridKey {
   Down, Up, PageDown, PageUp, Enter, Right, Tab, Left, ShiftTab, Escape, Delete, Backspace,
   F1, F2, F3, F4, F5, F6, F7, F8, F9, F10, F11, F12,
+  CtrlTab, CtrlShiftTab,  // leave the grid for the window's next or previous control
   Other,
 };
+
+// The view's scroll bars are this thick; the grid leaves room for them.
+inline constexpr int kGridScrollBarThickness = 17;
 
 enum class GridMouseButton { Left, Right };
 

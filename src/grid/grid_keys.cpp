@@ -38,14 +38,22 @@ bool GridEngine::WantsKey(GridKey key) const { return key != GridKey::Escape || 
 
 void GridEngine::KeyDown(GridKey key, bool shift) {
   if (key == GridKey::Tab && shift) key = GridKey::ShiftTab;
+  if (key == GridKey::CtrlTab && shift) key = GridKey::CtrlShiftTab;
   if (IsFunctionKey(key)) {
     NotifyCursor(GN_F1 + (static_cast<int>(key) - static_cast<int>(GridKey::F1)));
+    if (key == GridKey::F2) EditCellText();
     return;
   }
   switch (key) {
     case GridKey::Escape: CancelEdit(); return;
-    case GridKey::Delete: NotifyCursor(GN_DELETEKEY); return;
+    case GridKey::Delete:
+      NotifyCursor(GN_DELETEKEY);
+      EmptyCell();
+      return;
     case GridKey::Backspace: Char(U'\b'); return;
+    // Losing the focus stores an edit in progress.
+    case GridKey::CtrlTab:
+    case GridKey::CtrlShiftTab: host_.MoveFocus(key == GridKey::CtrlTab); return;
     case GridKey::Other: return;
     default: break;
   }

@@ -11,7 +11,6 @@ namespace {
 
 // Pixel settings are capped so that sums over all rows or columns stay in an int.
 constexpr int kMaxPixels = 32767;
-constexpr int kScrollBarThickness = 17;
 constexpr std::size_t kTitleMaxChars = 300;
 constexpr int kDefaultTypedChars = 32;
 constexpr std::string_view kTitleTooLong = "Title too long (300 chars max)";
@@ -87,7 +86,7 @@ void GridEngine::HandleSize(int width, int height) {
   UpdateScrollBars();
   if (!state_.integralRows || !state_.vScrollShown) return;
   const int dataArea = height - state_.titleHeight - state_.headerRowHeight -
-                       (state_.hScrollShown ? kScrollBarThickness : 0);
+                       (state_.hScrollShown ? kGridScrollBarThickness : 0);
   if (dataArea > state_.rowHeight) {
     state_.sizeGuard = true;
     state_.lastSizeWidth = width;
@@ -101,11 +100,13 @@ void GridEngine::ReapplyLastSize() {
 }
 
 void GridEngine::SetDimensions(std::intptr_t rows, std::intptr_t cols) {
+  const int oldCols = state_.cols;
   state_.rows = Clamp(rows, 0, kGridMaxRows);
   state_.cols = Clamp(cols, 1, kGridMaxCols);
-  // Rows cut off are gone: a grid refilled with fewer rows (another budget, a
-  // deleted line) must not keep the old rows' cells out of sight.
+  // Rows and columns cut off are gone: a grid refilled with fewer (another
+  // budget, a deleted line, another tab) must not keep the old cells out of sight.
   cells_.RemoveRowsAfter(state_.rows);
+  if (state_.cols < oldCols) cells_.RemoveColumnsAfter(state_.cols);
   state_.cursorRow = Clamp(state_.cursorRow, 1, std::max(state_.rows, 1));
   state_.cursorCol = Clamp(state_.cursorCol, 1, state_.cols);
   RefreshCursorProtection();

@@ -17,6 +17,7 @@ constexpr GridColor kWhite = GridRgb(255, 255, 255);
 constexpr GridColor kMarkerBlue = GridRgb(0, 0, 255);
 constexpr int kCheckBoxHeight = 16;
 constexpr int kCheckBoxCentredAbove = 24;
+constexpr int kCellTextMargin = 2;
 
 // " A" to " Z", then "AA" to "IV".
 std::string ColumnLetters(int col) {
@@ -68,14 +69,7 @@ void GridEngine::Paint(GridPainter& painter, const GridRect& dirtyArea) {
 
   // Markers of a row sit in its column 0 text; read them once per row.
   std::vector<RowMarks> marks;
-  for (int row = firstRow; row <= lastRow; ++row) {
-    RowMarks mark;
-    if (const StoredCell* head = cells_.Find(row, 0); head != nullptr && !head->text.empty()) {
-      mark.blue = head->text.front() == '^';
-      mark.heading = head->text.front() == '*';
-    }
-    marks.push_back(mark);
-  }
+  for (int row = firstRow; row <= lastRow; ++row) marks.push_back(MarksOf(row));
 
   const int lastCol = s.rightCol;
   const GridRect headingBand{0, s.titleHeight, s.clientWidth, dataTop};
@@ -107,6 +101,36 @@ void GridEngine::Paint(GridPainter& painter, const GridRect& dirtyArea) {
   PaintEdit(painter, dirty);
   PaintCursorFrame(painter, dirty);
   UpdateCaret();
+}
+
+GridEngine::RowMarks GridEngine::MarksOf(int row) const {
+  RowMarks mark;
+  if (const StoredCell* head = cells_.Find(row, 0); head != nullptr && !head->text.empty()) {
+    mark.blue = head->text.front() == '^';
+    mark.heading = head->text.front() == '*';
+  }
+  return mark;
+}
+
+// A number cut by an ellipsis would show a wrong amount: too wide for its cell,
+// it shows as hashes, as spreadsheets do, and its tooltip gives it whole.
+bool GridEngine::NumberFits(std::string_view text, const GridFont& font, int width) const {
+  return host_.MeasureText(font, text).width <= width;
+}
+
+std::string GridEngine::ToolTipAt(int x, int y) const {
+  const GridState& s = state_;
+  if (x < 0 || y < 0 || x >= s.clientWidth || y >= s.clientHeight) return {};
+  const int row = RowAt(y);
+  const int col = ColumnAt(x);
+  if (row < 1 || col < 1) return {};
+  const StoredCell* cell = cells_.Find(row, col);
+  if (cell == nullptr || CellTypeNumber(cell->type) != kCellNumber) return {};
+  std::string_view text = cell->text;
+  if (!text.empty() && text.front() == '^') text.remove_prefix(1);
+  const GridFont& font = MarksOf(row).heading ? s.headingFont : s.cellFont;
+  const int width = CellRectIn(row, col, LastVisibleColumn()).Width() - 2 * kCellTextMargin;
+  return NumberFits(text, font, width) ? std::string() : std::string(text);
 }
 
 void GridEngine::PaintTitle(GridPainter& painter, const GridRect& dirty) {
@@ -159,11 +183,17 @@ void GridEngine::PaintCell(GridPainter& painter, int row, int col, const GridRec
   }
   if (text.empty() || text == "\t") return;
 
-  const GridRect textRect{rect.left + 2, rect.top, rect.right - 2, rect.bottom};
+  const GridRect textRect{rect.left + kCellTextMargin, rect.top, rect.right - kCellTextMargin, rect.bottom};
   switch (type) {
     case kCellNumber:
       style.flags = kTextRight | kTextSingleLine | kTextVCenter | kTextEndEllipsis;
-      painter.DrawText(textRect, text, style);
+      if (col == 0 || NumberFits(text, style.font, textRect.Width())) {
+        painter.DrawText(textRect, text, style);
+      } else {
+        const int hash = std::max(1, host_.MeasureText(style.font, "#").width);
+        const auto count = static_cast<std::size_t>(std::max(1, textRect.Width() / hash));
+        painter.DrawText(textRect, std::string(count, '#'), style);
+      }
       break;
     case kCellTrue:
     case kCellFalse: {

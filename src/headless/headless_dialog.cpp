@@ -1,6 +1,7 @@
 #include "headless/headless_dialog.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <utility>
 
 #include "grid/grid_engine.h"
@@ -178,6 +179,30 @@ void HeadlessDialog::GridFocusChanged(int id) {
     focus_ = 0;  // nowhere, until the user puts it somewhere
   } else if (slot->engine.State().hasFocus && focus_ != id) {
     SetFocusItem(id);
+  }
+}
+
+namespace {
+
+bool TakesFocus(const HeadlessControl& control) {
+  const bool passive = control.kind == ControlKind::kLabel ||
+                       control.kind == ControlKind::kGroupBox || control.kind == ControlKind::kUpDown;
+  return !passive && control.visible && control.enabled;
+}
+
+}  // namespace
+
+void HeadlessDialog::MoveFocus(bool forward) {
+  const auto count = static_cast<std::ptrdiff_t>(controls_.size());
+  std::ptrdiff_t at = 0;
+  while (at < count && controls_[static_cast<std::size_t>(at)].id != focus_) ++at;
+  if (at == count) at = forward ? count - 1 : 0;
+  for (std::ptrdiff_t step = 1; step <= count; ++step) {
+    const std::ptrdiff_t next = ((forward ? at + step : at - step) % count + count) % count;
+    const HeadlessControl& control = controls_[static_cast<std::size_t>(next)];
+    if (!TakesFocus(control)) continue;
+    SetFocusItem(control.id);
+    return;
   }
 }
 

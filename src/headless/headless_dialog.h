@@ -66,6 +66,9 @@ class HeadlessDialog : public Dialog {
   // A grid's engine gained or lost the focus, maybe told so by the program:
   // the dialog's focus follows, so that the two never disagree.
   void GridFocusChanged(int id);
+  // Ctrl+Tab and Ctrl+Shift+Tab out of a grid: the focus to the next or previous
+  // control, in template order and round, that is shown, enabled and no mere label.
+  void MoveFocus(bool forward);
 
   // PlatformWindow and Dialog.
   std::string GetItemText(int id) const override;

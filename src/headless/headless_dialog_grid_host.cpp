@@ -22,4 +22,6 @@ void HeadlessDialogGridHost::TakeFocus() { dialog_.SetFocusItem(controlId_); }
 
 void HeadlessDialogGridHost::FocusChanged() { dialog_.GridFocusChanged(controlId_); }
 
+void HeadlessDialogGridHost::MoveFocus(bool forward) { dialog_.MoveFocus(forward); }
+
 int HeadlessDialogGridHost::DefaultTextHeight() { return kHeadlessCharHeight; }

@@ -21,6 +21,7 @@ class HeadlessDialogGridHost : public GridHost {
   void Beep() override;
   void TakeFocus() override;
   void FocusChanged() override;
+  void MoveFocus(bool forward) override;
   int DefaultTextHeight() override;
 
  private:

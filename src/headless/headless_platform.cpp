@@ -41,6 +41,7 @@ int HeadlessPlatform::Ask(std::string_view text, std::string_view, MessageButton
 }
 
 bool HeadlessPlatform::ChooseFile(std::string* path) {
+  proposedFiles_.push_back(path != nullptr ? *path : std::string());
   std::optional<std::string> chosen = answers_.AnswerFileDialog();
   if (!chosen) return false;
   if (path != nullptr) *path = std::move(*chosen);

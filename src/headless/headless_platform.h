@@ -36,6 +36,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
   int ShellOpen(std::string_view target) override;
   std::string ProgramPath() override { return programPath_; }
+  std::string DocumentsFolder() override { return documentsFolder_; }
   // Sends kInit, then calls the pump until the dialog has ended; without a pump,
   // or when the pump has nothing more to run, the dialog ends with kIdCancel.
   int RunModal(const DialogTemplate& from, const DialogProc& proc, Dialog* owner,
@@ -76,6 +77,9 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void SetShellResult(int result) { shellResult_ = result; }
   const std::vector<std::string>& ShellOpened() const { return shellOpened_; }
   void SetProgramPath(std::string path) { programPath_ = std::move(path); }
+  void SetDocumentsFolder(std::string folder) { documentsFolder_ = std::move(folder); }
+  // Where each file dialog shown so far started, in order.
+  const std::vector<std::string>& ProposedFiles() const { return proposedFiles_; }
   void SetCursorPosition(int x, int y) {
     cursorX_ = x;
     cursorY_ = y;
@@ -111,5 +115,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   int shellResult_ = 33;
   std::vector<std::string> shellOpened_;
   std::string programPath_ = "/opt/herdwright/herdwright";
+  std::string documentsFolder_;
+  std::vector<std::string> proposedFiles_;
   int cursorX_ = 0, cursorY_ = 0;
 };

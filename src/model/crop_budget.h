@@ -24,6 +24,9 @@ struct SectionTotals {
   double ownership = 0;
 };
 
+// CountLines of every section.
+inline constexpr int kAllSections = 3;
+
 class CCropBudget {
  public:
   std::string publicationId;
@@ -54,7 +57,7 @@ class CCropBudget {
   // nullptr for rows that hold no line place.
   LineSlot* GetLineSlot(int row);
   int GetSectionOfRow(int row) const;
-  int CountLines(int section) const;  // 3 counts all sections
+  int CountLines(int section) const;  // kAllSections counts all sections
 
   SectionTotals GetSectionTotals(bool perUnit) const;
   // Refreshes the operating interest row first.

@@ -22,6 +22,7 @@ void SetUpWorksheetGrid(GridEngine& grid, const GridFont& headingFont, int heade
   grid.SendMessage(GM_SETHEADERHEIGHT, static_cast<std::uintptr_t>(headerHeight));
 }
 
+// The label emptied (Delete, or a backspace and leaving) is nothing entered either.
 bool IsUntouchedNewItemCell(int column, std::string_view text) {
-  return column == 1 ? text == kNewItemText : text.empty();
+  return text.empty() || (column == 1 && text == kNewItemText);
 }

@@ -32,7 +32,8 @@ class Platform {
   virtual void Beep() {}
   virtual Clipboard& GetClipboard() = 0;
 
-  // False when the user cancelled.
+  // False when the user cancelled. *path holds where the dialog starts: a file
+  // to propose, or a folder ending in a separator.
   virtual bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string*) {
     return false;
   }
@@ -45,6 +46,8 @@ class Platform {
   virtual int ShellOpen(std::string_view) { return 0; }
   // The running program's full path.
   virtual std::string ProgramPath() { return {}; }
+  // The user's documents folder, ending in a separator; empty when unknown.
+  virtual std::string DocumentsFolder() { return {}; }
 
   // Runs a modal dialog owned by another window; its result, or -1 when it could
   // not be created.

@@ -97,6 +97,24 @@ enum WholeFarmControl : int {
   kIdcCopyValues = 1077,
   kCmdCopyList = 1093,
   kCmdPrintList = 1112,
+  kCmdPrintListDetail = 1113,
+};
+
+// The machinery and livestock windows (template 120); the instruction text and
+// the button are those of the other list windows.
+enum CapitalListControl : int {
+  kIdcCapitalGrid = 1078,
+  kIdcCapitalTabs = 1062,
+  kIdcOverheadLabel1 = 1080,
+  kIdcOverheadEdit1 = 1106,
+  kIdcOverheadLabel2 = 1081,
+  kIdcOverheadEdit2 = 1107,
+  kIdcOverheadLabel3 = 1082,
+  kIdcOverheadEdit3 = 1108,
+  kIdcOverheadLabel4 = 1109,
+  kIdcOverheadEdit4 = 1110,
+  kIdcOverheadLabel5 = 1067,
+  kIdcOverheadEdit5 = 1111,
 };
 
 // About dialog.

@@ -6,7 +6,8 @@
 
 #include "grid/grid_input.h"
 
-GridKey GridKeyFromQt(int qtKey);
+// Control with Tab (or Backtab, Qt's Shift+Tab) leaves the grid.
+GridKey GridKeyFromQt(int qtKey, bool control = false);
 // The key a keyboard sends for a grid key, with the modifiers held with it;
 // Qt::Key_unknown for GridKey::Other.
 Qt::Key QtKeyOf(GridKey key, Qt::KeyboardModifiers* modifiers);

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFocusEvent>
+#include <QHelpEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QToolTip>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -20,8 +22,6 @@
 
 namespace {
 
-// The engine reserves this much for a horizontal bar when it sizes rows.
-constexpr int kScrollBarThickness = 17;
 constexpr int kCaretWidth = 3;
 // Bars that show and hide each other in turn settle after a few rounds.
 constexpr int kMaxSizeSyncs = 4;
@@ -110,6 +110,9 @@ void GridWidget::FocusChanged() {
   if (!hasFocus()) engine_->FocusOut();  // hidden or disabled
 }
 
+// The window's own Tab order, which plain Tab leaves to the grid's cursor.
+void GridWidget::MoveFocus(bool forward) { QWidget::focusNextPrevChild(forward); }
+
 void GridWidget::SetCursorShape(GridCursorShape shape) {
   setCursor(shape == GridCursorShape::SizeHorizontal ? Qt::SizeHorCursor : Qt::ArrowCursor);
 }
@@ -136,20 +139,20 @@ void GridWidget::PlaceScrollBars() {
   const bool vertical = engine_->VerticalScrollBar().shown;
   const bool horizontal = engine_->HorizontalScrollBar().shown;
   if (vertical) {
-    vertical_->setGeometry(width() - kScrollBarThickness, 0, kScrollBarThickness,
-                           height() - (horizontal ? kScrollBarThickness : 0));
+    vertical_->setGeometry(width() - kGridScrollBarThickness, 0, kGridScrollBarThickness,
+                           height() - (horizontal ? kGridScrollBarThickness : 0));
   }
   if (horizontal) {
-    horizontal_->setGeometry(0, height() - kScrollBarThickness,
-                             width() - (vertical ? kScrollBarThickness : 0), kScrollBarThickness);
+    horizontal_->setGeometry(0, height() - kGridScrollBarThickness,
+                             width() - (vertical ? kGridScrollBarThickness : 0), kGridScrollBarThickness);
   }
 }
 
 QSize GridWidget::ClientSize() const {
   const bool vertical = engine_->VerticalScrollBar().shown;
   const bool horizontal = engine_->HorizontalScrollBar().shown;
-  return QSize(std::max(0, width() - (vertical ? kScrollBarThickness : 0)),
-               std::max(0, height() - (horizontal ? kScrollBarThickness : 0)));
+  return QSize(std::max(0, width() - (vertical ? kGridScrollBarThickness : 0)),
+               std::max(0, height() - (horizontal ? kGridScrollBarThickness : 0)));
 }
 
 void GridWidget::SyncClientSize() {
@@ -208,11 +211,28 @@ void GridWidget::timerEvent(QTimerEvent* event) {
 void GridWidget::paintEvent(QPaintEvent* event) {
   SyncClientSize();
   QPainter painter(this);
+  // Cells run on under the scroll bars; the corner between them shows none.
+  const QRect client(QPoint(0, 0), ClientSize());
+  painter.fillRect(QRect(client.bottomRight() + QPoint(1, 1), size()), palette().color(QPalette::Window));
+  painter.setClipRect(client);
   QtGridPainter gridPainter(painter, fonts_, this);
-  const QRect dirty = event->rect();
+  const QRect dirty = event->rect() & client;
   engine_->Paint(gridPainter, GridRect{dirty.left(), dirty.top(), dirty.left() + dirty.width(),
                                        dirty.top() + dirty.height()});
   if (caret_.created && caret_.visible && caretBlinkOn_) painter.fillRect(CaretRect(), Qt::black);
+}
+
+bool GridWidget::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip) return QWidget::event(event);
+  const auto* help = static_cast<QHelpEvent*>(event);
+  const std::string tip = engine_->ToolTipAt(help->pos().x(), help->pos().y());
+  if (tip.empty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), ToQString(tip), this);
+  }
+  return true;
 }
 
 void GridWidget::resizeEvent(QResizeEvent*) {
@@ -223,7 +243,7 @@ void GridWidget::resizeEvent(QResizeEvent*) {
 }
 
 void GridWidget::keyPressEvent(QKeyEvent* event) {
-  const GridKey key = GridKeyFromQt(event->key());
+  const GridKey key = GridKeyFromQt(event->key(), (event->modifiers() & Qt::ControlModifier) != 0);
   if (key == GridKey::Other) {
     TypeText(event->text());
     return;

@@ -36,12 +36,14 @@ class GridWidget : public QWidget, public GridHost {
   void Invalidate() override;
   void TakeFocus() override;
   void FocusChanged() override;
+  void MoveFocus(bool forward) override;
   void SetCursorShape(GridCursorShape shape) override;
   void ScrollBarsChanged() override;
   void CaretChanged() override;
   int DefaultTextHeight() override;
 
  protected:
+  bool event(QEvent* event) override;  // tooltips
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;

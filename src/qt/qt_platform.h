@@ -31,6 +31,7 @@ class QtPlatform : public Platform {
                       std::string* path) override;
   int ShellOpen(std::string_view target) override;
   std::string ProgramPath() override;
+  std::string DocumentsFolder() override;
 
   int RunModal(const DialogTemplate& dialogTemplate, const DialogProc& proc, Dialog* owner,
                std::intptr_t param) override;

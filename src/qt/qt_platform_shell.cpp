@@ -1,9 +1,13 @@
 // Message boxes, file dialogs and the desktop shell.
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
+#include <QStandardPaths>
 #include <QUrl>
 
 #include "qt/window_activation.h"
@@ -16,6 +20,8 @@ namespace {
 constexpr int kShellOpened = 33;
 constexpr int kShellNoAssociation = 31;
 constexpr int kShellFileNotFound = 2;
+// Beside a caption, the title bar's icon and buttons take about this many lines' height.
+constexpr int kCaptionRoomLines = 8;
 
 QString FilterOf(const FileDialogOptions& options) {
   const QString name = ToQString(options.filterName);
@@ -36,11 +42,30 @@ bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std:
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   // A name typed without an extension gets the document's.
   dialog.setDefaultSuffix(ToQString(options.defaultExtension));
-  if (path != nullptr && !path->empty()) dialog.selectFile(ToQString(*path));
+  // A path ending in a separator is a folder to start in, with no name proposed.
+  if (path != nullptr && !path->empty()) {
+    const QFileInfo start(ToQString(*path));
+    dialog.setDirectory(start.absolutePath());
+    if (!start.fileName().isEmpty()) dialog.selectFile(start.fileName());
+  }
   const FocusComesBack focus;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   if (path != nullptr) *path = ToStdString(dialog.selectedFiles().constFirst());
   return true;
+}
+
+// A box narrower than its caption has the title bar cut it ("Corv... ght"):
+// it is made as wide as the caption in a bold face, with room for the window's
+// icon and buttons beside it.
+void MakeRoomForCaption(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  QFont bold = box.font();
+  bold.setBold(true);
+  const int width = QFontMetrics(bold).horizontalAdvance(box.windowTitle()) +
+                    kCaptionRoomLines * QFontMetrics(box.font()).height();
+  grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(),
+                0, 1, grid->columnCount());
 }
 
 }  // namespace
@@ -63,6 +88,7 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
+  MakeRoomForCaption(box);
   const FocusComesBack focus;
   switch (box.exec()) {
     case QMessageBox::Yes: return kIdYes;
@@ -77,6 +103,12 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
     case MessageButtons::kYesNo: return kIdNo;
     default: return kIdCancel;
   }
+}
+
+std::string QtPlatform::DocumentsFolder() {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty() || !QDir(folder).exists()) folder = QDir::homePath();
+  return ToStdString(QDir::toNativeSeparators(QDir(folder).absolutePath() + QLatin1Char('/')));
 }
 
 bool QtPlatform::ChooseOpenFile(PlatformWindow* owner, const FileDialogOptions& options,

@@ -4,6 +4,7 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+#include <cmath>
 
 UpDownWidget::UpDownWidget(QWidget* parent)
     : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
@@ -58,20 +59,24 @@ void UpDownWidget::SetPosition(int position) {
   }
 }
 
-int UpDownWidget::Position() const {
-  if (buddy_ != nullptr) {
-    bool ok = false;
-    const int value = buddy_->text().trimmed().toInt(&ok);
-    if (ok) return value;
-  }
-  return position_;
+// The number the buddy shows, which may have decimals ("6.00"); false when it
+// shows none.
+bool UpDownWidget::ShownNumber(double* value) const {
+  if (buddy_ == nullptr) return false;
+  bool ok = false;
+  *value = buddy_->text().trimmed().toDouble(&ok);
+  return ok && std::isfinite(*value);
 }
 
 void UpDownWidget::Step(int direction) {
   const int toward = high_ >= low_ ? direction : -direction;
-  const long long wanted = static_cast<long long>(Clamp(Position())) + toward;
-  const int next = static_cast<int>(std::clamp<long long>(wanted, std::min(low_, high_),
-                                                          std::max(low_, high_)));
+  const double low = std::min(low_, high_);
+  const double high = std::max(low_, high_);
+  // From the value shown: the next whole number up or down from it.
+  double shown = 0;
+  const double from = ShownNumber(&shown) ? shown : position_;
+  const double wanted = toward > 0 ? std::floor(from) + 1 : std::ceil(from) - 1;
+  const int next = static_cast<int>(std::clamp(wanted, low, high));
   position_ = next;
   if (buddy_ == nullptr || buddy_->text() == QString::number(next)) return;
   buddy_->setText(QString::number(next));

@@ -16,9 +16,8 @@ class UpDownWidget : public QWidget {
   void SetRange(int low, int high);
   // Writes the buddy's text; the program's own change, so nobody is told.
   void SetPosition(int position);
-  // The buddy's number when it reads as one, else the last position set.
-  int Position() const;
-  // Toward the range's high end for +1, toward its low end for -1.
+  // Toward the range's high end for +1, toward its low end for -1, from the
+  // number the buddy shows (else the last position set) to the next whole one.
   void Step(int direction);
 
   // The user stepped and the buddy's text changed.
@@ -31,6 +30,7 @@ class UpDownWidget : public QWidget {
 
  private:
   int Clamp(int value) const;
+  bool ShownNumber(double* value) const;
 
   QToolButton* up_;
   QToolButton* down_;

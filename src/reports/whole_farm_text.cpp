@@ -32,7 +32,7 @@ void ForEachColumnName(const CBudgetWorksheet& worksheet, std::string_view empty
 
 void AppendExpenseRows(std::string& text, const CExpenseLne* line, int budgetCount) {
   for (; line; line = line->next.get()) {
-    line->GetRowText(text, budgetCount);
+    line->GetRowText(text, {0, budgetCount});
     text += '\n';
   }
 }
@@ -70,7 +70,7 @@ std::string RenderVeterinaryText(const CBudgetWorksheet& worksheet) {
     });
   }
   text += "\r\n";
-  for (; list; list = list->next.get()) list->GetRowText(text, budgetCount);
+  for (; list; list = list->next.get()) list->GetRowText(text, {0, budgetCount});
   return text;
 }
 
@@ -83,14 +83,4 @@ bool CopyTextToClipboard(PlatformWindow* owner,
   const bool placed = text && clipboard.Put(kClipboardTextFormat, *text);
   clipboard.Close();
   return placed;
-}
-
-bool CopyExpensesToClipboard(CBudgetWorksheet& worksheet, PlatformWindow* owner) {
-  return CopyTextToClipboard(owner,
-                             [&worksheet] { return std::optional(RenderExpenseText(worksheet)); });
-}
-
-bool CopyVeterinaryToClipboard(CBudgetWorksheet& worksheet, PlatformWindow* owner) {
-  return CopyTextToClipboard(
-      owner, [&worksheet] { return std::optional(RenderVeterinaryText(worksheet)); });
 }

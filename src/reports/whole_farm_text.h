@@ -14,10 +14,6 @@ std::string RenderExpenseText(const CBudgetWorksheet& worksheet);
 // The two heading lines end with "\r\n"; each record's row carries its own end.
 std::string RenderVeterinaryText(const CBudgetWorksheet& worksheet);
 
-// False, and nothing else done, when the clipboard cannot be opened.
-bool CopyExpensesToClipboard(CBudgetWorksheet& worksheet, PlatformWindow* owner);
-bool CopyVeterinaryToClipboard(CBudgetWorksheet& worksheet, PlatformWindow* owner);
-
 // Opens the clipboard for owner and empties it, then places what render gives as
 // plain text and closes it. Render runs only once the clipboard is open, so a
 // clipboard held by another program leaves the document and the screen alone;

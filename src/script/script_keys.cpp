@@ -9,6 +9,8 @@ constexpr ScriptKey kKeys[] = {
     {"Enter", GridKey::Enter},       {"Escape", GridKey::Escape},
     {"Delete", GridKey::Delete},     {"Backspace", GridKey::Backspace},
     {"PageDown", GridKey::PageDown}, {"PageUp", GridKey::PageUp},
+    {"F2", GridKey::F2},             {"CtrlTab", GridKey::CtrlTab},
+    {"CtrlShiftTab", GridKey::CtrlShiftTab},
 };
 
 }  // namespace

@@ -44,24 +44,6 @@ int HexValue(char c) {
   return -1;
 }
 
-void AppendCodePoint(std::string& out, std::uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 class Reader {
  public:
   explicit Reader(std::string_view rtf) : rtf_(rtf) { groups_.emplace_back(); }
@@ -179,7 +161,7 @@ class Reader {
   void Unicode(long value) {
     if (value < 0) value += 65536;
     std::string text;
-    AppendCodePoint(text, value > 0 && value <= 0xFFFF ? static_cast<std::uint32_t>(value) : 0xFFFDu);
+    AppendUtf8(text, value > 0 && value <= 0xFFFF ? static_cast<std::uint32_t>(value) : 0xFFFDu);
     Text(text);
     // Skip the stand-in characters for readers without Unicode.
     for (int i = 0; i < State().unicodeSkip && pos_ < rtf_.size(); ++i) {

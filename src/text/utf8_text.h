@@ -13,3 +13,5 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 std::size_t CountChars(std::string_view text);
 // The first maxChars characters of the text.
 std::string_view FirstChars(std::string_view text, std::size_t maxChars);
+// The code point's bytes; code points beyond 0x10FFFF and surrogates are the caller's to refuse.
+void AppendUtf8(std::string& out, char32_t code);

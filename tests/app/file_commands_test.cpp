@@ -58,4 +58,17 @@ TEST_F(FileCommandsTest, FailedOpenLeavesAnUntitledWorksheet) {
   EXPECT_NE(ReadBytes(saved).find("A-1"), std::string::npos);
 }
 
+TEST_F(FileCommandsTest, FileDialogsStartAtTheDocumentOrInTheDocumentsFolder) {
+  platform.SetDocumentsFolder("/home/ann/Documents/");
+  ChooseFile(kCmdSave, "");  // a new worksheet: Save asks for a name
+  ChooseFile(kCmdOpen, "");
+  const std::string path = folder.File("herd.vqn");
+  ChooseFile(kCmdSaveAs, path);
+  ChooseFile(kCmdSaveAs, "");
+  ChooseFile(kCmdOpen, "");
+  EXPECT_EQ(platform.ProposedFiles(),
+            (std::vector<std::string>{"/home/ann/Documents/Untitled.vqn", "/home/ann/Documents/",
+                                      "/home/ann/Documents/Untitled.vqn", path, path}));
+}
+
 }  // namespace

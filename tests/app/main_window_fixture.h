@@ -58,6 +58,7 @@ class MainWindowTest : public ::testing::Test {
   GridEngine& Grid() { return *window->GetGrid(kIdcGrid); }
   std::string Cell(int row, int col) { return GetGridCellText(Grid(), row, col); }
   int GridRows() { return static_cast<int>(Grid().SendMessage(GM_GETROWS)); }
+  int GridCols() { return static_cast<int>(Grid().SendMessage(GM_GETCOLS)); }
   std::vector<std::string> TakeMessages() { return platform.TakeMessages(); }
 
   HeadlessPlatform platform;

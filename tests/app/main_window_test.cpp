@@ -29,6 +29,20 @@ TEST_F(MainWindowTest, HeaderControlsFollowTheTab) {
   EXPECT_EQ(GridRows(), 0);
 }
 
+TEST_F(MainWindowTest, EveryBudgetColumnShowsAtStartUpWhenTheScreenHasRoom) {
+  const std::string_view sample = HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn";
+  for (const std::string_view document : {std::string_view(), sample}) {
+    StartUp(document);
+    int columns = 0;
+    for (int col = 0; col <= GridCols(); ++col)
+      columns += static_cast<int>(Grid().SendMessage(GM_GETCOLWIDTH, static_cast<std::uintptr_t>(col)));
+    EXPECT_GE(window->GetItemRect(kIdcGrid).Width(), columns + kGridScrollBarThickness) << document;
+    EXPECT_FALSE(Grid().HorizontalScrollBar().shown) << document;
+    EXPECT_EQ(Grid().LastVisibleColumn(), GridCols()) << document;
+    EXPECT_LE(window->GetItemRect(kWindowItem).right, platform.WorkArea().right);
+  }
+}
+
 TEST_F(MainWindowTest, MenusOfferWhatTheRowAllows) {
   Done(UserRightClickCell(*window, 1, 1));  // a section heading holds no line
   EXPECT_EQ(platform.TakeLastPopupMenu(), std::nullopt);
@@ -45,18 +59,40 @@ TEST_F(MainWindowTest, MenusOfferWhatTheRowAllows) {
   EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Untitled Tab"}));
 }
 
+TEST_F(MainWindowTest, DeletingATabThatHoldsLinesAsksFirst) {
+  const std::string question =
+      "Are you sure you want to delete the livestock tab \"Cows\" and all of its lines?";
+  Edit(kIdcEditIdOrName, "Cows");
+  ClickCell(2, 5);  // a price on the new-item row makes a line
+  Done(UserType(*window, "12.5"));
+  Done(UserKey(*window, GridKey::Enter));
+  Command(kCmdInsertTab);
+  TabMenu(kCmdDeleteTab);  // no lines: no question
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Cows"}));
+  Command(kCmdInsertTab);
+  ClickTab(1);
+  platform.Answers().QueueAnswer(kIdNo);
+  TabMenu(kCmdDeleteTab);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{question});
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Cows", "Untitled Tab"}));
+  platform.Answers().QueueAnswer(kIdYes);
+  TabMenu(kCmdDeleteTab);
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{question});
+  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "Untitled Tab"}));
+}
+
 TEST_F(MainWindowTest, PendingFeaturesSaySoAndChangeNothing) {
   platform.Answers().QueueMenu(kCmdBuildings);
   Command(kIdcOptions);
   EXPECT_EQ(platform.TakeLastPopupMenu().value().size(), ViewMenu().submenu.size());
-  for (int command : {kCmdPrint, kCmdImport, kCmdMachinery, kCmdRetainedLivestock}) Command(command);
+  for (int command : {kCmdPrint, kCmdImport}) Command(command);
   TabMenu(kCmdCopyTab);
   std::string text;
   EXPECT_TRUE(platform.GetClipboard().Fetch(kClipboardTextFormat, &text));
   EXPECT_NE(text.find("VALUE OF PRODUCTION"), std::string::npos);
   ClickTab(0);
   TabMenu(kCmdCopyTab);  // not from the summary tab
-  EXPECT_EQ(TakeMessages(), std::vector<std::string>(6, "This feature is not yet available."));
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>(3, "This feature is not yet available."));
   EXPECT_FALSE(App_IsModified());
 }
 

@@ -31,6 +31,29 @@ TEST(MainWindowFrameTest, TakesTheWorkAreaHeightLessAMargin) {
   }
 }
 
+TEST(WidenedFrameTest, WidensAsFarAsTheWorkAreaLessItsMarginAllows) {
+  struct Case {
+    int width;
+    int wanted;
+    PixelRect workArea;
+    int expected;
+  };
+  const Case cases[] = {
+      {910, 45, {0, 0, 1280, 900}, 955},
+      {910, 45, {0, 0, 940, 900}, 910},  // 890 allowed: never narrower than it was
+      {910, 45, {0, 0, 1000, 900}, 950},
+      {910, 45, {0, 0, 960, 599}, 950},  // a low screen's margin is 10
+      {910, 0, {0, 0, 1280, 900}, 910},
+      {910, -30, {0, 0, 1280, 900}, 910},
+  };
+  for (const Case& c : cases) {
+    const PixelRect frame = WidenedFrame({100, 20, 100 + c.width, 700}, c.wanted, c.workArea);
+    EXPECT_EQ(frame.Width(), c.expected) << c.workArea.Width() << " " << c.wanted;
+    EXPECT_EQ(frame.left, 100);
+    EXPECT_EQ(frame.Height(), 680);
+  }
+}
+
 struct CenterCase {
   PixelRect frame;
   PixelRect over;

@@ -10,7 +10,7 @@
 #include "text/tag_buffer.h"
 #include "app/default_expenses.h"
 #include "document/worksheet.h"
-#include "farm/expense_line.h"
+#include "farm/expense_lists.h"
 #include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 
@@ -71,14 +71,14 @@ TEST_F(ExpenseLists, DefaultsAreBuiltOnceAndSkippedForAnOpenedDocument) {
 TEST_F(ExpenseLists, SetValueFillsOneFieldUpToTheLastSlotAndRefusesOtherColumns) {
   CExpenseLne line;
   std::string message;
-  EXPECT_TRUE(line.SetValue(3, "12.5%", &message));
-  EXPECT_TRUE(line.SetValue(22, "7", &message));
-  EXPECT_TRUE(line.SetValue(1, std::string(40, 'x'), &message));
+  EXPECT_TRUE(line.SetValue({}, 3, "12.5%", &message));
+  EXPECT_TRUE(line.SetValue({}, 22, "7", &message));
+  EXPECT_TRUE(line.SetValue({}, 1, std::string(40, 'x'), &message));
   EXPECT_EQ(line.label, std::string(32, 'x'));
   EXPECT_EQ(std::tuple(line.total, line.allocation[0], line.allocation[1], line.allocation[19]),
             std::tuple(-1.0, 12.5, -1.0, 7.0));
   for (int column : {0, 23, -1}) {
-    EXPECT_FALSE(line.SetValue(column, "5", &message));
+    EXPECT_FALSE(line.SetValue({}, column, "5", &message));
     EXPECT_EQ(platform.TakeMessages(),
               std::vector<std::string>{"Invalid nCol in CExpenseLne::SetValue " +
                                        std::to_string(column)});
@@ -152,11 +152,23 @@ TEST_F(ExpenseLists, DeletingABudgetShiftsTheSlotsOfEveryList) {
   worksheet.lists.pVeterinaryCosts = std::make_unique<CVeterinaryCost>();
   worksheet.lists.pVeterinaryCosts->allocation = {10, 20, 30};
   worksheet.lists.pVeterinaryCosts->allocation[19] = 5;
+  WholeFarmLists& lists = worksheet.lists;
+  lists.pMachinery = std::make_unique<CBudgetMachine>();
+  lists.pBuildings = std::make_unique<CBudgetMachine>();
+  lists.pPurchasedLivestock = std::make_unique<CLivestockInvestment>();
+  lists.pRetainedLivestock = std::make_unique<CLivestockInvestment>();
+  for (AllocationSlots* slots : {&lists.pMachinery->allocation, &lists.pBuildings->allocation,
+                                 &lists.pPurchasedLivestock->allocation,
+                                 &lists.pRetainedLivestock->allocation}) {
+    *slots = {10, 20, 30};
+    (*slots)[19] = 5;
+  }
   ASSERT_TRUE(worksheet.DeleteBudget(1));
   for (const AllocationSlots* slots :
-       {&worksheet.lists.pOperatingExpenses->allocation,
-        &worksheet.lists.pOwnershipExpenses->allocation,
-        &worksheet.lists.pVeterinaryCosts->allocation}) {
+       {&lists.pOperatingExpenses->allocation, &lists.pOwnershipExpenses->allocation,
+        &lists.pMachinery->allocation, &lists.pBuildings->allocation,
+        &lists.pPurchasedLivestock->allocation, &lists.pRetainedLivestock->allocation,
+        &lists.pVeterinaryCosts->allocation}) {
     EXPECT_EQ((*slots)[0], 10);
     EXPECT_EQ((*slots)[1], 30);
     EXPECT_EQ((*slots)[19], -1);
@@ -179,7 +191,7 @@ TEST_F(ExpenseLists, CalculatedValuesAreCreatedRefreshedAndRemoved) {
   Append(worksheet.lists.pOwnershipExpenses, "Fees", true);
   Append(worksheet.lists.pOwnershipExpenses, "tax", false, 60).allocation = {100, 0};
 
-  worksheet.SetCalculatedExpenseValues();
+  SetCalculatedExpenseValues(worksheet.Farm());
   EXPECT_EQ(platform.TakeMessages(),
             std::vector<std::string>{"Values without a heading will not be copied over. \nRight "
                                      "click on a value to add a heading."});
@@ -191,7 +203,7 @@ TEST_F(ExpenseLists, CalculatedValuesAreCreatedRefreshedAndRemoved) {
 
   worksheet.lists.pOperatingExpenses->next->next->total = 0;
   worksheet.lists.pOwnershipExpenses.reset();
-  worksheet.SetCalculatedExpenseValues();
+  SetCalculatedExpenseValues(worksheet.Farm());
   EXPECT_EQ(SectionValues(first, kSectionOperating), "");
   EXPECT_EQ(SectionValues(*worksheet.GetBudget(1), kSectionOperating),
             "Operating Expense 4=10.000;");
@@ -201,7 +213,7 @@ TEST_F(ExpenseLists, CalculatedValuesAreCreatedRefreshedAndRemoved) {
   // A stray ownership value warns when the operating list did not.
   worksheet.lists.pOperatingExpenses = std::move(worksheet.lists.pOperatingExpenses->next);
   Append(worksheet.lists.pOwnershipExpenses, "stray", false, 10);
-  worksheet.SetCalculatedExpenseValues();
+  SetCalculatedExpenseValues(worksheet.Farm());
   EXPECT_EQ(platform.TakeMessages().size(), 1u);
 }
 
@@ -212,7 +224,7 @@ TEST_F(ExpenseLists, MoreBudgetsThanSlotsKeepTheExtraBudgetsSafe) {
   Append(worksheet.lists.pOperatingExpenses, "All", true);
   CExpenseLne& item = Append(worksheet.lists.pOperatingExpenses, "x", false, 100);
   item.allocation.fill(5);
-  worksheet.SetCalculatedExpenseValues();
+  SetCalculatedExpenseValues(worksheet.Farm());
   EXPECT_EQ(SectionValues(*worksheet.GetBudget(19), kSectionOperating), "All=5.0000;");
   EXPECT_EQ(SectionValues(*worksheet.GetBudget(20), kSectionOperating), "kept=-1.000;");
 
@@ -223,7 +235,7 @@ TEST_F(ExpenseLists, MoreBudgetsThanSlotsKeepTheExtraBudgetsSafe) {
     ++slots;
   EXPECT_EQ(slots, 20u);
   std::string text;
-  item.GetRowText(text, 21);
+  item.GetRowText(text, {0, 21});
   // The 21st budget gets an empty field, not a slot of its own.
   EXPECT_EQ(text.substr(text.size() - 8), "\t5.00 %\t");
   EXPECT_EQ(std::count(text.begin(), text.end(), '\t'), 22);
@@ -251,7 +263,7 @@ TEST_F(ExpenseLists, HostileElementsReadWithoutHarm) {
   };
   for (const Case& c : cases) {
     CExpenseLne line;
-    line.ReadTags(c.content, 0, c.content.size());
+    ReadListRecord(line, kOperatingExpenseList, c.content, 0, c.content.size());
     EXPECT_EQ(line.label, c.label) << c.content;
     EXPECT_EQ(line.allocation[19], c.slot19) << c.content;
     EXPECT_TRUE(line.total == c.total || line.total > 1e30 || !(line.total == line.total))
@@ -272,9 +284,9 @@ TEST_F(ExpenseLists, ClipboardCarriesALineAndRefusesOversizedPayloads) {
   line.label = "Fuel";
   line.total = 50;
   line.allocation[0] = 40;
-  ASSERT_TRUE(line.CopyToClipboard(nullptr, 1));
+  ASSERT_TRUE(CopyListRecord(line, kOperatingExpenseList, {0, 1}));
   CExpenseLne pasted;
-  ASSERT_TRUE(pasted.PasteFromClipboard(nullptr));
+  ASSERT_TRUE(PasteListRecord(pasted, kOperatingExpenseList));
   EXPECT_EQ(std::tuple(pasted.label, pasted.total, pasted.allocation[0], pasted.allocation[1]),
             std::tuple("Fuel", 50.0, 40.0, -1.0));
 
@@ -285,7 +297,7 @@ TEST_F(ExpenseLists, ClipboardCarriesALineAndRefusesOversizedPayloads) {
                 "<EXPENSELINE><LABEL>Big</LABEL>" + std::string(5000, ' ') + "</EXPENSELINE>");
   clipboard.Close();
   CExpenseLne refused;
-  EXPECT_FALSE(refused.PasteFromClipboard(nullptr));
+  EXPECT_FALSE(PasteListRecord(refused, kOperatingExpenseList));
   EXPECT_EQ(refused.label, "");
 }
 

@@ -7,7 +7,7 @@
 
 #include "text/tag_buffer.h"
 #include "document/worksheet.h"
-#include "farm/veterinary_cost.h"
+#include "farm/veterinary_list.h"
 #include "headless/headless_platform.h"
 #include "reports/whole_farm_fixture.h"
 
@@ -32,14 +32,17 @@ class Veterinary : public ::testing::Test {
 TEST_F(Veterinary, SetValueFillsOneFieldUpToTheLastSlotAndRefusesOtherColumns) {
   CVeterinaryCost line;
   std::string message;
-  EXPECT_TRUE(line.SetValue(3, "none", &message));
-  EXPECT_TRUE(line.SetValue(4, "2.5", &message));
-  EXPECT_TRUE(line.SetValue(23, "4", &message));
+  EXPECT_TRUE(line.SetValue({}, 3, "none", &message));
+  EXPECT_TRUE(line.SetValue({}, 4, "2.5", &message));
+  EXPECT_TRUE(line.SetValue({}, 23, "4", &message));
   EXPECT_EQ(std::tuple(line.units, line.cost, line.allocation[0], line.allocation[19]),
             std::tuple("", -1.0, 2.5, 4.0));
-  EXPECT_FALSE(line.SetValue(24, "4", &message));
+  EXPECT_FALSE(line.SetValue({}, 24, "4", &message));
   EXPECT_EQ(platform.TakeMessages(),
             std::vector<std::string>{"Invalid nCol in CVeterinaryCost::SetValue 24"});
+  // Limits count characters: no character is cut in half.
+  EXPECT_TRUE(line.SetValue({}, 2, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9", &message));
+  EXPECT_EQ(line.units, "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9");
 }
 
 TEST_F(Veterinary, BudgetCostsAndTotalsStayWithinTheSlots) {
@@ -57,7 +60,7 @@ TEST_F(Veterinary, BudgetCostsAndTotalsStayWithinTheSlots) {
       {shot.GetBudgetCost(-1), -1},       {none.GetBudgetCost(0), 0},
       {none.GetBudgetCost(1), -1},        {vaccines.GetHeadingValue(0), 300},
       {vaccines.GetHeadingValue(20), -1}, {empty.GetHeadingValue(0), -1},
-      {worksheet.GetVeterinaryTotal(0), 310}, {worksheet.GetVeterinaryTotal(25), 0},
+      {VeterinaryTotal(worksheet.lists.pVeterinaryCosts.get(), 0), 310}, {VeterinaryTotal(worksheet.lists.pVeterinaryCosts.get(), 25), 0},
   };
   for (std::size_t i = 0; i < cases.size(); ++i) {
     EXPECT_DOUBLE_EQ(std::get<0>(cases[i]), std::get<1>(cases[i])) << "case " << i;
@@ -86,12 +89,12 @@ TEST_F(Veterinary, MarkupRoundTripsAndCutsUnits) {
 
   CVeterinaryCost line;
   const std::string content = "<UNITS>millilitres</UNITS><COST>" + std::string(40, '9') + "</COST>";
-  line.ReadTags(content, 0, content.size());
+  ReadListRecord(line, kVeterinaryList, content, 0, content.size());
   EXPECT_EQ(line.units, "millilit");
 
-  ASSERT_TRUE(shot.CopyToClipboard(nullptr, 2));
+  ASSERT_TRUE(CopyListRecord(shot, kVeterinaryList, {0, 2}));
   CVeterinaryCost pasted;
-  ASSERT_TRUE(pasted.PasteFromClipboard(nullptr));
+  ASSERT_TRUE(PasteListRecord(pasted, kVeterinaryList));
   EXPECT_EQ(pasted.units, "dose");
   EXPECT_EQ(pasted.allocation[1], 40);
 }

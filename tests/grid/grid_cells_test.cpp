@@ -151,13 +151,22 @@ TEST_F(GridCells, AutoRowGrowsTheGridAndClearStartsRowsOverKeepingColumns) {
   EXPECT_EQ(Send(GM_GETROWS), 3);
 }
 
-TEST_F(GridCells, FewerRowsDropTheCellsBelowThemButNeverTheHeadings) {
+TEST_F(GridCells, FewerRowsOrColumnsDropTheCellsBeyondThemButNeverTheHeadings) {
   for (int row = 0; row <= 30; ++row) Set(row, 1, "x");
   Send(GM_SETDIMENSIONS, 12, 7);
   EXPECT_EQ(grid.Cells().LastRow(), 12);
   EXPECT_EQ(GetGridCellText(grid, 13, 1), "");
   Send(GM_SETDIMENSIONS, 0, 7);
   EXPECT_EQ(grid.Cells().Size(), 1u) << "row 0 holds the column titles";
+
+  // A narrower grid (another tab of a window) keeps no cell, title or not, out of sight.
+  Send(GM_SETDIMENSIONS, 3, 9);
+  for (int col = 1; col <= 9; ++col) Set(0, col, "title"), Set(2, col, "y");
+  Send(GM_SETDIMENSIONS, 3, 4);
+  EXPECT_EQ(GetGridCellText(grid, 0, 5), "");
+  EXPECT_EQ(GetGridCellText(grid, 2, 9), "");
+  EXPECT_EQ(GetGridCellText(grid, 2, 4), "y");
+  EXPECT_EQ(grid.Cells().Size(), 8u);
 }
 
 }  // namespace

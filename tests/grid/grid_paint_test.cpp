@@ -60,6 +60,40 @@ TEST_F(GridPaint, CellsAreDrawnByType) {
   EXPECT_EQ(painter.Of(PaintOp::CheckBox)[0].rect, (GridRect{152, 21 + 7, 198, 21 + 23}));
 }
 
+TEST_F(GridPaint, ANumberTooWideForItsCellShowsHashesAndTellsItselfOnHover) {
+  // Off the cursor row. A 50-pixel cell keeps 46 pixels for its text: six characters of 7 pixels.
+  Set(2, 0, "^");
+  Set(2, 1, "$ 407407407.00");
+  Set(2, 2, "$ 4074074.00");
+  Set(2, 3, "407407");
+  Set(2, 4, "Steer calves, spring");
+  RecordingGridPainter painter;
+  grid.Paint(painter);
+  std::vector<PaintCall> hashes;
+  for (const PaintCall& call : painter.Of(PaintOp::Text))
+    if (call.text == "######") hashes.push_back(call);
+  ASSERT_EQ(hashes.size(), 2u);
+  EXPECT_EQ(hashes[0].rect, Cell(2, 1).Inset(2, 0));
+  EXPECT_EQ(hashes[1].color, kBlue);  // the row's marker still holds
+  EXPECT_EQ(painter.Text("407407").op, PaintOp::Text);
+  EXPECT_EQ(painter.Text("Steer calves, spring").flags, kTextLeft | kOneLine);  // text keeps its ellipsis
+
+  const auto tip = [&](int row, int col) {
+    const GridRect r = Cell(row, col);
+    return grid.ToolTipAt((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  };
+  EXPECT_EQ(tip(2, 1), "$ 407407407.00");
+  EXPECT_EQ(tip(2, 2), "$ 4074074.00");
+  for (int col : {3, 4, 5}) EXPECT_EQ(tip(2, col), "") << col;
+  EXPECT_EQ(grid.ToolTipAt(kWidth - 1, kHeight - 1), "");
+
+  Send(GM_SETCOLWIDTH, 1, 120);
+  painter.calls.clear();
+  grid.Paint(painter);
+  EXPECT_EQ(painter.Text("$ 407407407.00").flags, kTextRight | kOneLine);
+  EXPECT_EQ(grid.ToolTipAt(60, 50), "");
+}
+
 TEST_F(GridPaint, RowAndCellMarkersChooseFontAndColour) {
   Set(1, 0, "*Totals");
   Set(1, 1, "Sum");

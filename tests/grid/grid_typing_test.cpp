@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "grid_view_fixture.h"
@@ -53,15 +54,64 @@ TEST_F(GridTyping, EveryWayOfLeavingStoresTheEditFirstButEscape) {
   }
 }
 
-TEST_F(GridTyping, TheBufferTakesPrintableAsciiUpToTheColumnLimit) {
-  for (char32_t ignored : {U'~', U'\x1f', U'\t', U'\u00e9'}) grid.Char(ignored);
+TEST_F(GridTyping, TheBufferTakesEveryPrintableCharacterUpToTheColumnLimit) {
+  // Controls, C1 controls, lone surrogates, beyond Unicode, and "~" first (it
+  // would make an owner-drawn cell) start nothing.
+  for (char32_t ignored : {U'~', U'\x1f', U'\t', U'\x7f', U'\x85', char32_t{0xD800}, char32_t{0x110000}})
+    grid.Char(ignored);
   EXPECT_TRUE(Notes().empty());
   Send(GM_SETCOLMAXCHARS, 1, 8);
-  Type(" }345678X");
-  EXPECT_EQ(grid.State().editBuffer, " }345678");
-  EXPECT_EQ(host.beeps, 1);
-  Type("\b9");
-  EXPECT_EQ(grid.State().editBuffer, " }345679");
+  for (char32_t c : std::u32string_view(U" }\u00e9~\u20ac\U0001D11E5678X")) grid.Char(c);
+  // The limit counts characters, not bytes.
+  EXPECT_EQ(grid.State().editBuffer, " }\u00e9~\u20ac\U0001D11E56");
+  EXPECT_EQ(host.beeps, 3);
+  Type("\b9\b\b\b");  // the last backspace takes all four bytes of the clef
+  grid.Char(U'\u00fb');
+  EXPECT_EQ(grid.State().editBuffer, " }\u00e9~\u20ac\u00fb");
+  grid.KeyDown(GridKey::Down);
+  EXPECT_EQ(Get(1, 1), " }\u00e9~\u20ac\u00fb");
+}
+
+TEST_F(GridTyping, F2EditsTheCellsTextAndDeleteEmptiesIt) {
+  constexpr int D = GN_DELETEKEY, F2 = GN_F1 + 1;
+  Set(2, 1, "Steer calfs");
+  Send(GM_SETCURSOR, 2, 1);
+  Notes();
+  grid.KeyDown(GridKey::F2);
+  EXPECT_EQ(grid.State().editBuffer, "Steer calfs");
+  Type("\b\bves");
+  grid.KeyDown(GridKey::F2);  // again while editing: the edit goes on
+  grid.KeyDown(GridKey::Delete);  // nothing stands after the caret
+  grid.KeyDown(GridKey::Enter);
+  EXPECT_EQ(Get(2, 1), "Steer calves");
+  EXPECT_EQ(Notes(), (std::vector<Note>{{F2, 2, 1}, {B, 2, 1}, {F2, 2, 1}, {D, 2, 1}, {E, 2, 1},
+                                        {R, 3, 1}, {S, 3, 1}, {C, 3, 1}, {S, 3, 1}}));
+  // Delete stores an empty text, as a backspace and leaving the cell would.
+  Set(3, 1, "300");
+  grid.KeyDown(GridKey::Delete);
+  EXPECT_EQ(Get(3, 1), "");
+  EXPECT_EQ(Notes(), (std::vector<Note>{{D, 3, 1}, {B, 3, 1}, {E, 3, 1}}));
+  grid.KeyDown(GridKey::Delete);  // nothing left to empty
+  EXPECT_EQ(Codes(), std::vector<int>{D});
+  // A protected cell only tells of the keys.
+  Send(GM_SETPROTECTDEFAULT, 1);
+  Set(3, 1, "Total");
+  grid.KeyDown(GridKey::F2);
+  grid.KeyDown(GridKey::Delete);
+  EXPECT_EQ(Get(3, 1), "Total");
+  EXPECT_FALSE(grid.State().editing);
+  EXPECT_EQ(Codes(), (std::vector<int>{F2, D}));
+}
+
+TEST_F(GridTyping, CtrlTabLeavesTheGridEitherWay) {
+  Send(GM_SETCURSOR, 2, 2);
+  Notes();
+  grid.KeyDown(GridKey::CtrlTab);
+  grid.KeyDown(GridKey::CtrlShiftTab);
+  grid.KeyDown(GridKey::CtrlTab, true);
+  EXPECT_EQ(host.focusMoves, (std::vector<bool>{true, false, false}));
+  EXPECT_EQ(Cursor(), std::make_pair(2, 2));
+  EXPECT_TRUE(Notes().empty());
 }
 
 TEST_F(GridTyping, ProtectedCellsAndClosedGridsIgnoreKeysSilently) {

@@ -25,10 +25,12 @@ class ViewHost : public RecordingGridHost {
   }
   void Beep() override { ++beeps; }
   void TakeFocus() override { grid->FocusIn(); }
+  void MoveFocus(bool forward) override { focusMoves.push_back(forward); }
 
   GridEngine* grid = nullptr;
   std::function<void(int code)> onNotify;
   int beeps = 0;
+  std::vector<bool> focusMoves;
 };
 
 // A notification and the cursor cell it carries.

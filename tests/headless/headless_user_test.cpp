@@ -112,6 +112,17 @@ TEST_F(HeadlessUserTest, ARightClickAsksForTheMenuOfWhatTheMouseReaches) {
   EXPECT_TRUE(log.events.empty());
 }
 
+TEST_F(HeadlessUserTest, CtrlTabTakesTheFocusFromTheGridToTheNextControlEitherWay) {
+  EXPECT_EQ(UserType(*dialog, "12"), "");
+  EXPECT_EQ(UserKey(*dialog, GridKey::CtrlTab), "");
+  EXPECT_EQ(dialog->GetFocusItem(), kRich);
+  EXPECT_EQ(GetGridCellText(*grid, 1, 1), "12");  // stored as the focus left
+  // Hidden and disabled controls are passed over.
+  dialog->ShowItem(kDropList, false);
+  EXPECT_EQ(UserKey(*dialog, GridKey::CtrlShiftTab), "");
+  EXPECT_EQ(dialog->GetFocusItem(), kOpenButton);
+}
+
 TEST(HeadlessUserTabs, ATabClickAnnouncesTheChangeAroundTheNewSelection) {
   HeadlessPlatform platform;
   std::vector<std::string> seen;

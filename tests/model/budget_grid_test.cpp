@@ -54,6 +54,9 @@ TEST_F(BudgetGrid, TypingIntoNewItemRowsCreatesLines) {
   EXPECT_EQ(budget.SetValue(11, 7, "12", &message), 1);
   EXPECT_EQ(budget.SetValue(11, 1, "Insurance", &message), 1);
   EXPECT_EQ(message, "");
+  // Its label emptied (Delete, or a backspace and Enter) is nothing entered.
+  EXPECT_EQ(budget.SetValue(3, 1, "", &message), 1);
+  EXPECT_EQ(budget.CountLines(kAllSections), 3);
   budget.FillGrid(grid);
   ExpectRows({{2, "|Calves|||||| UUUUUUUU"},
               {6, "||\t||5.00||| UUPUUUPP"},

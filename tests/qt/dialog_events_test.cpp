@@ -233,3 +233,23 @@ TEST_F(DialogTest, APopupChoiceArrivesAfterwardsAsACommand) {
   ASSERT_EQ(events.size(), 1u);
   EXPECT_TRUE(IsCommand(events[0], 1053, kNotifyClicked));
 }
+
+TEST_F(DialogTest, UpDownStepsFromTheNumberShown) {
+  QtDialog& dialog = Open();
+  dialog.SetUpDownRange(kSpin, 0, 12);
+  dialog.SetUpDownPosition(kSpin, 5);
+  const QList<QToolButton*> arrows = Item<QWidget>(kSpin)->findChildren<QToolButton*>();
+  ASSERT_EQ(arrows.size(), 2);
+  struct Case {
+    const char* shown;
+    int arrow;  // 0 up, 1 down
+    const char* after;
+  };
+  const Case cases[] = {{"6.00", 0, "7"}, {"9.00", 1, "8"}, {" 6.5", 0, "7"}, {"6.5", 1, "6"},
+                        {"12.00", 0, "12"}, {"0.4", 1, "0"}, {"-3", 0, "0"}, {"1e9", 1, "12"}};
+  for (const Case& c : cases) {
+    dialog.SetItemText(kNumber, c.shown);
+    QTest::mouseClick(arrows[c.arrow], Qt::LeftButton);
+    EXPECT_EQ(dialog.GetItemText(kNumber), c.after) << c.shown;
+  }
+}

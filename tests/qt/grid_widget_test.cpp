@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QScrollBar>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include <functional>
@@ -200,4 +201,72 @@ TEST_F(GridWidgetTest, PaintsTheMarkersAndTheHighlightedRow) {
   // The cursor row's other cells take the highlight colour.
   const GridRect other = Engine().CellRect(4, 2);
   EXPECT_EQ(shot.pixelColor(other.left + 3, other.top + 3), QColor(0, 0, 128));
+}
+
+TEST_F(GridWidgetTest, CtrlTabLeavesTheGridAndF2AndDeleteWorkOnTheCell) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 3));
+  QTest::keyClicks(grid_, "12");
+  QTest::keyClick(grid_, Qt::Key_Tab, Qt::ControlModifier);
+  EXPECT_TRUE(other_->hasFocus());
+  EXPECT_EQ(GetGridCellText(Engine(), 2, 3), "12");
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 3));
+  QTest::keyClick(grid_, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_TRUE(other_->hasFocus());
+  EXPECT_EQ(Engine().State().cursorCol, 3);
+
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 3));
+  QTest::keyClick(grid_, Qt::Key_F2);
+  QTest::keyClick(grid_, Qt::Key_Backspace);
+  QTest::keyClick(grid_, Qt::Key_5);
+  QTest::keyClick(grid_, Qt::Key_Up);
+  EXPECT_EQ(GetGridCellText(Engine(), 2, 3), "15");
+  QTest::keyClick(grid_, Qt::Key_Down);
+  QTest::keyClick(grid_, Qt::Key_Delete);
+  EXPECT_EQ(GetGridCellText(Engine(), 2, 3), "");
+}
+
+TEST_F(GridWidgetTest, EveryPrintableCharacterIsTyped) {
+  Engine().SendMessage(GM_SETCOLWIDTH, 1, 200);
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(1, 1));
+  const QString typed = QString::fromUtf8("Cr\u00e8me br\u00fbl\u00e9e lambs \u20ac \U0001D11E");
+  // As a keyboard sends them: a key with its text, one character at a time.
+  for (const char32_t code : typed.toUcs4()) {
+    const QString text = QString::fromUcs4(&code, 1);
+    QTest::sendKeyEvent(QTest::Click, grid_, Qt::Key_unknown, text, Qt::NoModifier);
+  }
+  QTest::keyClick(grid_, Qt::Key_Return);
+  EXPECT_EQ(GetGridCellText(Engine(), 1, 1), typed.toStdString());
+}
+
+TEST_F(GridWidgetTest, ANumberTooWideShowsHashesAndItsTooltipTellsIt) {
+  SetGridCell(Engine(), 2, 2, "$ 407407407407.00");
+  SetGridCell(Engine(), 3, 2, "$ 4.00");
+  // An event the widget leaves unaccepted shows no tooltip.
+  const auto tipAt = [&](int row, int col) {
+    const QPoint at = CellCentre(row, col);
+    QHelpEvent help(QEvent::ToolTip, at, grid_->mapToGlobal(at));
+    QApplication::sendEvent(grid_, &help);
+    return help.isAccepted() && QToolTip::isVisible() ? QToolTip::text().toStdString() : std::string();
+  };
+  EXPECT_EQ(tipAt(2, 2), "$ 407407407407.00");
+  EXPECT_EQ(tipAt(3, 2), "");
+  QToolTip::hideText();
+}
+
+TEST_F(GridWidgetTest, TheCornerBetweenTheScrollBarsIsPainted) {
+  Engine().SendMessage(GM_SETDIMENSIONS, 200, 12);
+  for (int col = 1; col <= 12; ++col) Engine().SendMessage(GM_SETCOLWIDTH, col, 80);
+  for (int row = 1; row <= 20; ++row)
+    for (int col = 1; col <= 12; ++col) SetGridCell(Engine(), row, col, "WWWWWWWWWWWW");
+  QTest::qWait(0);
+  ASSERT_TRUE(grid_->VerticalBar()->isVisible());
+  ASSERT_TRUE(grid_->HorizontalBar()->isVisible());
+  const QImage shot = grid_->grab().toImage();
+  const QColor face = grid_->palette().color(QPalette::Window);
+  const QRect corner(grid_->VerticalBar()->x(), grid_->HorizontalBar()->y(), grid_->VerticalBar()->width(),
+                     grid_->HorizontalBar()->height());
+  int other = 0;
+  for (int y = corner.top(); y <= corner.bottom(); ++y)
+    for (int x = corner.left(); x <= corner.right(); ++x) other += shot.pixelColor(x, y) != face;
+  EXPECT_EQ(other, 0);
 }

@@ -20,6 +20,13 @@
 #include "qt/tab_strip_widget.h"
 #include "qt_test_support.h"
 
+// The Qt platform on a screen of a size the test chooses.
+class SizedScreenPlatform : public QtPlatform {
+ public:
+  PixelRect WorkArea() override { return workArea.Width() > 0 ? workArea : QtPlatform::WorkArea(); }
+  PixelRect workArea{};
+};
+
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -52,7 +59,7 @@ class MainWindowTest : public ::testing::Test {
                       QPoint((cell.left + cell.right) / 2, (cell.top + cell.bottom) / 2));
   }
 
-  QtPlatform platform_;
+  SizedScreenPlatform platform_;
   QtDialog* dialog_ = nullptr;
   std::vector<int> quitCodes_;
 };

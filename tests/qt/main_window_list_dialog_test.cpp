@@ -66,3 +66,27 @@ TEST_F(MainWindowTest, ExpenseWindowWarnsAndReturnsTheCursorThenEscapeCloses) {
   EXPECT_EQ(line->allocation[0], 150.0);
   EXPECT_TRUE(App_IsModified());
 }
+
+TEST_F(MainWindowTest, ListWindowsShowTheirButtonWholeAtTheSmallestSize) {
+  Start(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn");
+  for (const int request : {kDialogExpenses, kDialogVeterinary}) {
+    QRect client, button;
+    int textWidth = 0;
+    ActOnNextModal<QDialog>([&](QDialog* dialog) {
+      ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
+      dialog->resize(1, 1);  // as small as it allows
+      QTest::qWait(20);
+      QPushButton* copy = nullptr;
+      for (QPushButton* found : dialog->findChildren<QPushButton*>())
+        if (found->text() == "Copy Values to Worksheets") copy = found;
+      ASSERT_NE(copy, nullptr);
+      client = copy->parentWidget()->rect();
+      button = copy->geometry();
+      textWidth = copy->fontMetrics().horizontalAdvance(copy->text());
+      QTest::keyClick(dialog, Qt::Key_Escape);
+    });
+    App_ShowDialog(request, false);
+    EXPECT_TRUE(client.contains(button)) << request;
+    EXPECT_GT(button.width(), textWidth) << request;
+  }
+}

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QScrollBar>
 
 #include <cstdio>
 
@@ -101,4 +102,17 @@ TEST_F(MainWindowTest, ScreenshotOfTheSampleRanch) {
     for (int x = 0; x < gridArea.width(); x += 7) different += gridArea.pixel(x, y) != gridArea.pixel(0, 0);
   }
   EXPECT_GT(different, 100);
+}
+
+TEST_F(MainWindowTest, EveryBudgetColumnShowsAtStartUpOnA1280By900Screen) {
+  platform_.workArea = {0, 0, 1280, 900};
+  Start(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn");
+  QTest::qWait(50);  // the frame is placed again once its decorations are known
+  const GridEngine& grid = Grid()->Engine();
+  EXPECT_FALSE(Grid()->HorizontalBar()->isVisible());
+  EXPECT_EQ(grid.LastVisibleColumn(), 7);
+  EXPECT_LE(grid.CellRect(1, 7).right, grid.State().clientWidth);
+  const PixelRect frame = dialog_->GetItemRect(kWindowItem);
+  EXPECT_GE(frame.left, 0);
+  EXPECT_LE(frame.right, 1280);
 }

@@ -4,6 +4,7 @@
 
 #include <QClipboard>
 #include <QDir>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMimeData>
@@ -71,4 +72,45 @@ TEST_F(QtPlatformTest, ShellAndDesktop) {
   const PixelRect area = platform_.WorkArea();
   EXPECT_EQ(area.Width(), QGuiApplication::primaryScreen()->availableGeometry().width());
   EXPECT_GT(area.Height(), 0);
+}
+
+TEST_F(QtPlatformTest, FileDialogsStartWhereTheProgramSaysWithTheNameItProposes) {
+  QTemporaryDir folder;
+  const auto shown = [](bool save, std::string path) {
+    QString where, name;
+    ActOnNextModal<QFileDialog>([&](QFileDialog* dialog) {
+      where = dialog->directory().absolutePath();
+      if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) name = edit->text();
+      dialog->reject();
+    });
+    QtPlatform platform;
+    const bool chosen = save ? platform.ChooseSaveFile(nullptr, FileDialogOptions(), &path)
+                             : platform.ChooseOpenFile(nullptr, FileDialogOptions(), &path);
+    EXPECT_FALSE(chosen);
+    return std::make_pair(where.toStdString(), name.toStdString());
+  };
+  const std::string where = folder.path().toStdString();
+  EXPECT_EQ(shown(true, where + "/Untitled.vqn"), std::make_pair(where, std::string("Untitled.vqn")));
+  EXPECT_EQ(shown(false, where + "/"), std::make_pair(where, std::string()));
+
+  const std::string documents = platform_.DocumentsFolder();
+  ASSERT_FALSE(documents.empty());
+  EXPECT_EQ(documents.back(), '/');
+  EXPECT_TRUE(QDir(QString::fromStdString(documents)).exists());
+}
+
+TEST_F(QtPlatformTest, AMessageBoxIsWideEnoughForItsWholeCaption) {
+  int width = 0;
+  int caption = 0;
+  ActOnNextModal<QMessageBox>([&](QMessageBox* box) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(box));
+    width = box->width();
+    QFont bold = box->font();
+    bold.setBold(true);
+    caption = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+    box->button(QMessageBox::Ok)->click();
+  });
+  App_MessageBox("Saved.");
+  // Room beside the title for the window's icon and buttons, whatever draws them.
+  EXPECT_GE(width, caption + 6 * QFontMetrics(QApplication::font()).height());
 }

@@ -16,14 +16,16 @@ TEST(WholeFarmText, CopiesPlaceTheTextUnlessTheClipboardIsHeld) {
   FillWholeFarm(worksheet);
   MemoryClipboard& clipboard = platform.Memory();
   std::string text;
-  ASSERT_TRUE(CopyExpensesToClipboard(worksheet, nullptr));
+  const auto expenses = [&worksheet] { return std::optional(RenderExpenseText(worksheet)); };
+  ASSERT_TRUE(CopyTextToClipboard(nullptr, expenses));
   ASSERT_TRUE(clipboard.Fetch(kClipboardTextFormat, &text));
   EXPECT_EQ(text, kWholeFarmExpenseText);
-  ASSERT_TRUE(CopyVeterinaryToClipboard(worksheet, nullptr));
+  ASSERT_TRUE(CopyTextToClipboard(
+      nullptr, [&worksheet] { return std::optional(RenderVeterinaryText(worksheet)); }));
   EXPECT_EQ(clipboard.Contents().size(), 1u);
 
   clipboard.SetLocked(true);
-  EXPECT_FALSE(CopyExpensesToClipboard(worksheet, nullptr));
+  EXPECT_FALSE(CopyTextToClipboard(nullptr, expenses));
   EXPECT_FALSE(worksheet.CopyTabToClipboard(nullptr, 9));  // nor says anything
   clipboard.SetLocked(false);
   ASSERT_TRUE(clipboard.Fetch(kClipboardTextFormat, &text));

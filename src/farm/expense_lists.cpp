@@ -1,11 +1,12 @@
-// What the whole-farm lists hand to the budgets, and the lists a new worksheet
-// starts with.
+// What the general farm expense lists hand to the budgets, and the lists a new
+// worksheet starts with.
+#include "farm/expense_lists.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
-#include "document/worksheet.h"
 #include "platform/app_message.h"
 
 namespace {
@@ -54,14 +55,16 @@ void BuildList(std::unique_ptr<CExpenseLne>& head, const std::array<DefaultLine,
   }
 }
 
-// Budgets beyond the slots have none, so they get nothing from the lists.
-int PositionsWithSlots(const CBudgetWorksheet& document) {
-  return SlotsInUse(document.CountBudgets());
+bool HasItemWithTotal(const CExpenseLne* line) {
+  for (; line; line = line->next.get()) {
+    if (!line->heading && line->total > 0) return true;
+  }
+  return false;
 }
 
-void CopyHeadings(CBudgetWorksheet& document, const CExpenseLne* line, int section,
-                  const char* unnamed) {
-  const int positions = PositionsWithSlots(document);
+void CopyHeadings(FarmScope farm, const CExpenseLne* line, int section, const char* unnamed) {
+  // Budgets beyond the slots have none, so they get nothing from the lists.
+  const int positions = SlotsInUse(farm.CountBudgets());
   for (int number = 1; line; line = line->next.get(), ++number) {
     if (!line->heading) continue;
     std::string label = line->label;
@@ -73,65 +76,43 @@ void CopyHeadings(CBudgetWorksheet& document, const CExpenseLne* line, int secti
     for (int k = 0; k < positions; ++k) {
       const double amount = line->GetHeadingValue(k);
       if (!(amount > 0)) continue;
-      CCropBudget* budget = document.GetBudget(k);
-      if (!budget) {
+      std::unique_ptr<CCropBudget>* budget = SlotAt(farm.budgets, k);
+      if (!budget || !*budget) {
         App_MessageBox("NULL pBudget pointer in CBudgetWorksheet::SetCalculatedExpenseValues");
         continue;
       }
-      budget->SetCalculated(section, label, amount, kSourceExpense, true);
+      (*budget)->SetCalculated(section, label, amount, kSourceExpense, true);
     }
   }
 }
 
 }  // namespace
 
-int CBudgetWorksheet::SetDefaultExpenses() {
-  if (lists.HasExpenseLists()) {
-    App_MessageBox(
-        "Called CBudgetWorksheet::SetDefaultExpenses with non-NULL pOperatingExpenses or "
-        "pOwnershipExpenses.");
-    return 0;
-  }
+void BuildDefaultExpenseLists(WholeFarmLists& lists) {
   BuildList(lists.pOperatingExpenses, kDefaultOperating);
   BuildList(lists.pOwnershipExpenses, kDefaultOwnership);
-  return 1;
 }
 
-void CBudgetWorksheet::SetCalculatedExpenseValues() {
-  for (CCropBudget* budget = budgets.get(); budget; budget = budget->next.get()) {
+bool HasExpenseItems(const WholeFarmLists& lists) {
+  return HasItemWithTotal(lists.pOperatingExpenses.get()) ||
+         HasItemWithTotal(lists.pOwnershipExpenses.get());
+}
+
+void SetCalculatedExpenseValues(FarmScope farm) {
+  for (CCropBudget* budget = farm.budgets.get(); budget; budget = budget->next.get()) {
     budget->MarkCalculated(kSourceExpense);
   }
   bool warned = false;
-  const CExpenseLne* operating = lists.pOperatingExpenses.get();
+  const CExpenseLne* operating = farm.lists.pOperatingExpenses.get();
   if (operating && !operating->heading) {
     App_MessageBox(kNoHeadingMessage);
     warned = true;
   }
-  CopyHeadings(*this, operating, kSectionOperating, "Operating Expense %d");
-  const CExpenseLne* ownership = lists.pOwnershipExpenses.get();
+  CopyHeadings(farm, operating, kSectionOperating, "Operating Expense %d");
+  const CExpenseLne* ownership = farm.lists.pOwnershipExpenses.get();
   if (!warned && ownership && !ownership->heading) App_MessageBox(kNoHeadingMessage);
-  CopyHeadings(*this, ownership, kSectionOwnership, "Ownership Expense %d");
-  for (CCropBudget* budget = budgets.get(); budget; budget = budget->next.get()) {
-    budget->RemoveStale();
-  }
-}
-
-double CBudgetWorksheet::GetVeterinaryTotal(int position) const {
-  return VeterinaryTotal(lists.pVeterinaryCosts.get(), position);
-}
-
-void CBudgetWorksheet::SetCalculatedVeterinaryValues() {
-  for (CCropBudget* budget = budgets.get(); budget; budget = budget->next.get()) {
-    budget->MarkCalculated(kSourceVeterinary);
-  }
-  int k = 0;
-  for (CCropBudget* budget = budgets.get(); budget && k < MAX_ALLOCATIONS;
-       budget = budget->next.get(), ++k) {
-    const double total = GetVeterinaryTotal(k);
-    if (total > 0) budget->SetCalculated(kSectionOperating, "Veterinary Costs", total,
-                                         kSourceVeterinary, true);
-  }
-  for (CCropBudget* budget = budgets.get(); budget; budget = budget->next.get()) {
+  CopyHeadings(farm, ownership, kSectionOwnership, "Ownership Expense %d");
+  for (CCropBudget* budget = farm.budgets.get(); budget; budget = budget->next.get()) {
     budget->RemoveStale();
   }
 }
