@@ -1,10 +1,10 @@
 #pragma once
 // What a user does to a headless dialog, delivered as the window system would
-// deliver it. Each returns why it could not be done, or an empty text.
+// deliver it, after the checks every shell makes (script_targets.h). Each
+// returns why it could not be done, or an empty text.
 
 #include <string>
 #include <string_view>
-
 #include <vector>
 
 #include "grid/grid_input.h"
