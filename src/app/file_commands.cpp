@@ -44,6 +44,18 @@ void SaveTo(const std::string& path) {
 
 }  // namespace
 
+bool OpenDocumentFile(const std::string& path) {
+  CBudgetWorksheet& document = App_Document();
+  // A failed open leaves an emptied worksheet: it must not keep the old file's
+  // name, or the next Save would overwrite that file with it.
+  if (!document.Open(path)) {
+    SetDocumentTitle();
+    return false;
+  }
+  SetDocumentTitle(path);
+  return document.RefreshOperatingInterest();
+}
+
 void NewWorksheet(Dialog& window) {
   if (!MayDiscardChanges(
           "Are you sure you want to start a new file without saving your current work?")) {
@@ -65,15 +77,11 @@ void OpenWorksheet(Dialog& window) {
   }
   std::string path = StartingPath(false);
   const bool chosen = App_Platform().ChooseOpenFile(&window, DocumentFileOptions(), &path);
-  if (chosen) {
-    // A failed open leaves an emptied worksheet: it must not keep the old
-    // file's name, or the next Save would overwrite that file with it.
-    SetDocumentTitle(App_Document().Open(path) ? std::string_view(path) : std::string_view());
-  }
+  const bool refreshed = chosen && OpenDocumentFile(path);
   ResetGridScrollMemory();
   RebuildTabs(window);
   ShowFirstBudget(window);
-  if (chosen) App_State().modified = false;
+  if (chosen) App_State().modified = refreshed;
   window.Repaint();
 }
 

@@ -1,7 +1,14 @@
 #pragma once
 // The File menu's document commands and the tab that follows them.
 
+#include <string>
+
 class Dialog;
+
+// Opens the file into the document and names the window after it, or after no
+// file when it cannot be opened. True when the operating interest rows had to be
+// brought up to date, so that the document is modified from the start.
+bool OpenDocumentFile(const std::string& path);
 
 void NewWorksheet(Dialog& window);
 void OpenWorksheet(Dialog& window);

@@ -107,7 +107,10 @@ void ShowTab(const OpenList& open, int tab) {
   if (window.tabStripId) open.dialog.SetTabSelection(window.tabStripId, tab);
   if (window.rememberedTab) *window.rememberedTab = tab;
   Refill(open);
-  if (window.buttonTab >= 0) open.dialog.ShowItem(kIdcCopyValues, tab == window.buttonTab);
+  if (window.buttonTab >= 0) {
+    open.dialog.ShowItem(kIdcCopyValues, tab == window.buttonTab);
+    Layout(open);
+  }
   ShowSideBoxes(open);
 }
 

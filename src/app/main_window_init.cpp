@@ -37,9 +37,10 @@ void WidenForGrid(Dialog& window) {
   LayoutMainWindow(window);
 }
 
-void OpenCommandLineDocument() {
+// True when the document is modified from the start (OpenDocumentFile).
+bool OpenCommandLineDocument() {
   const std::string& path = App_State().commandLineDocument;
-  if (!path.empty() && App_Document().Open(path)) SetDocumentTitle(path);
+  return !path.empty() && OpenDocumentFile(path);
 }
 
 }  // namespace
@@ -64,10 +65,10 @@ void InitMainWindow(Dialog& window) {
   WidenForGrid(window);
   state.popupMenu.clear();
 
-  OpenCommandLineDocument();
+  const bool refreshed = OpenCommandLineDocument();
   RebuildTabs(window);
   ResetGridScrollMemory();
   if (App_Document().CountBudgets() == 0) App_SetDefaultExpenses(App_Document());
   ShowFirstBudget(window);
-  state.modified = false;
+  state.modified = refreshed;
 }

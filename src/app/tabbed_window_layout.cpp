@@ -31,7 +31,8 @@ void LayOutTabbedWindow(Dialog& dialog, const TabbedWindowLayout& layout) {
   dialog.MoveItem(kIdcCapitalGrid, grid);
 
   // The buttons keep to the grid's right edge and the instructions narrow beside
-  // them, so no allowed size cuts either.
+  // them, so no allowed size cuts either; without the button (the tabs that do
+  // not hand over) the instructions take the width, under the boxes too.
   const int below = grid.bottom + w;
   const PixelRect button = dialog.GetItemRect(kIdcCopyValues);
   for (const int id : {static_cast<int>(kIdcCopyValues), static_cast<int>(kIdCancel)}) {
@@ -41,7 +42,8 @@ void LayOutTabbedWindow(Dialog& dialog, const TabbedWindowLayout& layout) {
   PixelRect text = dialog.GetItemRect(kIdcListInstructions);
   text.top = below;
   text.bottom = below + layout.textHeight * w;
-  text.right = std::max(text.left, grid.right - button.Width() - 2 * w);
+  const bool beside = dialog.IsItemVisible(kIdcCopyValues);
+  text.right = beside ? std::max(text.left, grid.right - button.Width() - 2 * w) : grid.right;
   dialog.MoveItem(kIdcListInstructions, text);
   for (const int id : layout.boxes) MoveTop(dialog, id, grid.bottom + 2 * m, dialog.GetItemRect(id).Height());
   for (const int id : layout.labels)

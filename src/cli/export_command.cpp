@@ -98,6 +98,7 @@ int RunExport(const ExportOptions& options) {
     return 1;
   }
   if (options.format == ExportOptions::Format::kVqn) {
+    worksheet.RefreshOperatingInterest();  // as the program does once it has opened a file
     CTagBuffer buffer;
     worksheet.WriteTags(buffer);
     Write(buffer.View());

@@ -18,7 +18,7 @@ int main(int argc, char** argv) {
     const auto options = ParseExportArguments({args.begin() + 1, args.end()});
     if (options) return RunExport(*options);
   }
-  if (args.size() == 2 && args[0] == "run") return RunScriptFile(args[1]);
+  if (args.size() == 2 && args[0] == "run") return RunHeadlessScript(args[1]);
   PrintUsage(stderr);
   return 2;
 }

@@ -5,4 +5,4 @@
 
 // "-" reads the script from standard input. Exit status: 0 when every line
 // ran, 1 with "line N: reason" on standard error otherwise.
-int RunScriptFile(const std::string& path);
+int RunHeadlessScript(const std::string& path);

@@ -52,6 +52,13 @@ bool CBudgetWorksheet::DeleteBudget(int position) {
   return deleted;
 }
 
+bool CBudgetWorksheet::RefreshOperatingInterest() {
+  bool changed = false;
+  for (CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
+    changed = budget->RefreshOperatingInterest() || changed;
+  return changed;
+}
+
 void CBudgetWorksheet::SetField(int field, std::string_view text) {
   switch (field) {
     case kIdcEditIdOrName:

@@ -41,16 +41,21 @@ class CBudgetWorksheet {
   void SetField(int field, std::string_view text);
 
   // Writes through a temporary file, so a failed save leaves the previous file
-  // as it was; the failure is reported and the result is false.
+  // as it was; the failure (a document too large to open again, a read-only
+  // file, no memory...) is reported and the result is false.
   bool Save(const std::string& path);
   // Reports "Problem opening file <path>" and leaves the document empty when the
   // file cannot be read or holds no worksheet.
   bool Open(const std::string& path);
 
-  // The bytes Save writes.
+  // Every budget's RefreshOperatingInterest, run when a file has been opened:
+  // true when a row changed, so the document no longer matches its file.
+  bool RefreshOperatingInterest();
+
+  // The bytes Save writes: Windows-1252 when every text fits it, else UTF-8.
   void WriteTags(CTagBuffer& buffer) const;
-  // Reads a document's text (UTF-8, or Windows-1252 when not valid UTF-8) into
-  // this cleared document; false when it holds no worksheet element.
+  // Reads a document's text (each text UTF-8, or Windows-1252 when not valid
+  // UTF-8) into this cleared document; false when it holds no worksheet element.
   bool ReadTags(std::string_view fileText);
 
   // The whole-farm lists as their list code sees them.

@@ -1,9 +1,9 @@
 #include <filesystem>
+#include <new>
 
 #include "text/tag_buffer.h"
 #include "text/tag_reader.h"
 #include "text/tag_writer.h"
-#include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 
@@ -36,15 +36,11 @@ void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
     budget->WriteTags(buffer, kBudgetElement);
   lists.WriteTags(buffer, CountBudgets());
   AppendCloseTag(buffer, kRoot);
+  // Other versions read Windows-1252 only.
+  if (buffer.NeededEncoding() == CTagBuffer::TextEncoding::kWindows1252) buffer.ConvertToWindows1252();
 }
 
 bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
-  // Older versions wrote the Windows code page; this one writes UTF-8.
-  std::string converted;
-  if (!IsValidUtf8(fileText)) {
-    converted = Cp1252ToUtf8(fileText);
-    fileText = converted;
-  }
   CTagElement root;
   if (!FindElement(kRoot, fileText, 0, fileText.size(), &root)) return false;
   const std::size_t start = root.contentStart;
@@ -69,11 +65,27 @@ bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
   return true;
 }
 
+namespace {
+
+// The whole document is built in memory first; running out of it is a failed
+// save like any other.
+bool WriteDocumentFile(const CBudgetWorksheet& document, const std::string& path,
+                       std::string* reason) {
+  try {
+    CTagBuffer buffer;
+    document.WriteTags(buffer);
+    return buffer.WriteToFile(path, reason);
+  } catch (const std::bad_alloc&) {
+    *reason = "There is not enough memory to save the document.";
+    return false;
+  }
+}
+
+}  // namespace
+
 bool CBudgetWorksheet::Save(const std::string& path) {
-  CTagBuffer buffer;
-  WriteTags(buffer);
   std::string reason;
-  if (buffer.WriteToFile(path, &reason)) return true;
+  if (WriteDocumentFile(*this, path, &reason)) return true;
   App_MessageBox("Problem saving file <" + path + ">\n\n" + reason +
                  "\n\nThe file on disk was not changed.");
   return false;

@@ -10,6 +10,7 @@ void GridEngine::FocusIn() {
   state_.caretCreated = true;
   UpdateCaret();
   host_.Invalidate();
+  host_.FocusChanged();
 }
 
 void GridEngine::FocusOut() {
@@ -19,4 +20,5 @@ void GridEngine::FocusOut() {
   state_.hasFocus = false;
   Notify(GN_LOSTFOCUS, 0);
   host_.Invalidate();
+  host_.FocusChanged();
 }

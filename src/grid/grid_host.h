@@ -32,6 +32,10 @@ class GridHost {
   virtual void Invalidate() {}
   // Move the keyboard focus to the grid; the view answers with FocusIn().
   virtual void TakeFocus() {}
+  // The grid gained or lost the focus. A client may tell the grid so itself
+  // (the main window takes the focus from the grid before a tab change): the
+  // view's own focus follows, so that the two never disagree.
+  virtual void FocusChanged() {}
   // Move the keyboard focus on to the window's next control, or back to its previous one.
   virtual void MoveFocus(bool /*forward*/) {}
   virtual void SetCursorShape(GridCursorShape) {}

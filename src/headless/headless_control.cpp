@@ -7,11 +7,6 @@
 int DialogUnitsToPixelsX(int units) { return units * kHeadlessCharWidth / 4; }
 int DialogUnitsToPixelsY(int units) { return units * kHeadlessCharHeight / 8; }
 
-bool SameStyle(const TextStyle& a, const TextStyle& b) {
-  return a.bold == b.bold && a.italic == b.italic && a.autoColor == b.autoColor &&
-         (a.autoColor || a.color == b.color);
-}
-
 HeadlessControl::HeadlessControl(const ControlTemplate& from)
     : id(from.id),
       kind(from.kind),
@@ -23,20 +18,6 @@ HeadlessControl::HeadlessControl(const ControlTemplate& from)
   rect.top = DialogUnitsToPixelsY(from.y);
   rect.right = rect.left + DialogUnitsToPixelsX(from.width);
   rect.bottom = rect.top + DialogUnitsToPixelsY(from.height);
-}
-
-bool HeadlessControl::TakesTyping() const {
-  return kind == ControlKind::kEdit || kind == ControlKind::kComboBox;
-}
-
-bool HeadlessControl::IsClickable() const {
-  return kind == ControlKind::kButton || kind == ControlKind::kDefaultButton ||
-         kind == ControlKind::kCheckBox || kind == ControlKind::kRadioButton;
-}
-
-bool HeadlessControl::IsList() const {
-  return kind == ControlKind::kListBox || kind == ControlKind::kComboBox ||
-         kind == ControlKind::kDropList;
 }
 
 std::string HeadlessControl::WindowText() const {
@@ -82,14 +63,5 @@ std::vector<StyledRun> HeadlessControl::StyleRuns() const {
         run.length < 0 ? count : static_cast<int>(std::clamp<long long>(wanted, begin, count));
     for (int i = begin; i < end; ++i) perChar[static_cast<std::size_t>(i)] = run.style;
   }
-  std::vector<StyledRun> runs;
-  for (int i = 0; i < count; ++i) {
-    const TextStyle& here = perChar[static_cast<std::size_t>(i)];
-    if (!runs.empty() && SameStyle(runs.back().style, here)) {
-      ++runs.back().length;
-    } else {
-      runs.push_back({i, 1, here});
-    }
-  }
-  return runs;
+  return MergeStyles(perChar);
 }

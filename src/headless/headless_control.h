@@ -11,21 +11,13 @@
 
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
+#include "script/styled_runs.h"
 
 inline constexpr int kHeadlessCharWidth = 7;
 inline constexpr int kHeadlessCharHeight = 16;
 
 int DialogUnitsToPixelsX(int units);
 int DialogUnitsToPixelsY(int units);
-
-// A stretch of characters of one style, as the formatted text holds it.
-struct StyledRun {
-  int start = 0;
-  int length = 0;
-  TextStyle style;
-};
-
-bool SameStyle(const TextStyle& a, const TextStyle& b);
 
 struct HeadlessControl {
   explicit HeadlessControl(const ControlTemplate& from);
@@ -46,10 +38,6 @@ struct HeadlessControl {
   int tabSelection = -1;
   std::vector<StyledRun> formats;  // in the order they were applied
   int upDownLow = 0, upDownHigh = 100, upDownPosition = 0;
-
-  bool TakesTyping() const;  // an edit box or the edit part of a combo box
-  bool IsClickable() const;  // buttons, check boxes and radio buttons
-  bool IsList() const;       // list box, combo box or drop-down list
 
   // The text as the window system reports it: a drop-down list shows its
   // selected item.

@@ -6,7 +6,7 @@
 
 #include "grid/grid_engine.h"
 #include "headless/headless_dialog_grid_host.h"
-#include "headless/headless_menu.h"
+#include "platform/menu_items.h"
 
 struct HeadlessDialog::GridSlot {
   GridSlot(HeadlessDialog& dialog, HeadlessDialogOwner& owner, int id, std::string_view title)
@@ -172,13 +172,14 @@ void HeadlessDialog::SetFocusItem(int id) {
     now->engine.FocusIn();
 }
 
-void HeadlessDialog::FocusGrid(int id) {
-  if (focus_ != id) {
+void HeadlessDialog::GridFocusChanged(int id) {
+  const GridSlot* slot = Grid(id);
+  if (slot == nullptr) return;
+  if (!slot->engine.State().hasFocus && focus_ == id) {
+    focus_ = 0;  // nowhere, until the user puts it somewhere
+  } else if (slot->engine.State().hasFocus && focus_ != id) {
     SetFocusItem(id);
-    return;
   }
-  if (GridSlot* slot = Grid(id); slot != nullptr && !slot->engine.State().hasFocus)
-    slot->engine.FocusIn();
 }
 
 namespace {

@@ -63,9 +63,9 @@ class HeadlessDialog : public Dialog {
 
   // The user resizes the window: kept at least at the minimum size, then kSize.
   void ResizeClient(int width, int height);
-  // Gives a grid the keyboard focus, also when the program took it away from
-  // the grid without moving the dialog's focus.
-  void FocusGrid(int id);
+  // A grid's engine gained or lost the focus, maybe told so by the program:
+  // the dialog's focus follows, so that the two never disagree.
+  void GridFocusChanged(int id);
   // Ctrl+Tab and Ctrl+Shift+Tab out of a grid: the focus to the next or previous
   // control, in template order and round, that is shown, enabled and no mere label.
   void MoveFocus(bool forward);

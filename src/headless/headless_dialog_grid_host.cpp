@@ -18,7 +18,9 @@ TextExtent HeadlessDialogGridHost::MeasureText(const GridFont& font, std::string
 
 void HeadlessDialogGridHost::Beep() { owner_.Beep(); }
 
-void HeadlessDialogGridHost::TakeFocus() { dialog_.FocusGrid(controlId_); }
+void HeadlessDialogGridHost::TakeFocus() { dialog_.SetFocusItem(controlId_); }
+
+void HeadlessDialogGridHost::FocusChanged() { dialog_.GridFocusChanged(controlId_); }
 
 void HeadlessDialogGridHost::MoveFocus(bool forward) { dialog_.MoveFocus(forward); }
 

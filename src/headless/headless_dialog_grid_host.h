@@ -20,6 +20,7 @@ class HeadlessDialogGridHost : public GridHost {
   TextExtent MeasureText(const GridFont& font, std::string_view text) override;
   void Beep() override;
   void TakeFocus() override;
+  void FocusChanged() override;
   void MoveFocus(bool forward) override;
   int DefaultTextHeight() override;
 

@@ -4,50 +4,10 @@
 #include <cstdio>
 #include <utility>
 
-#include "headless/headless_menu.h"
-
 namespace {
 
 // A posted action that posts itself again would never let the script go on.
 constexpr int kMaxPostedPerDrain = 100000;
-
-bool AnswerFits(int answer, MessageButtons buttons) {
-  switch (buttons) {
-    case MessageButtons::kOk:
-      return answer == kIdOk;
-    case MessageButtons::kOkCancel:
-      return answer == kIdOk || answer == kIdCancel;
-    case MessageButtons::kYesNo:
-      return answer == kIdYes || answer == kIdNo;
-    case MessageButtons::kYesNoCancel:
-      return answer == kIdYes || answer == kIdNo || answer == kIdCancel;
-  }
-  return false;
-}
-
-int Unanswered(MessageButtons buttons) {
-  switch (buttons) {
-    case MessageButtons::kOk:
-      return kIdOk;
-    case MessageButtons::kYesNo:
-      return kIdNo;
-    default:
-      return kIdCancel;
-  }
-}
-
-const char* AnswerName(int answer) {
-  switch (answer) {
-    case kIdYes:
-      return "yes";
-    case kIdNo:
-      return "no";
-    case kIdOk:
-      return "ok";
-    default:
-      return "cancel";
-  }
-}
 
 DialogEvent EventOf(DialogEventKind kind) {
   DialogEvent event;
@@ -67,17 +27,6 @@ void HeadlessPlatform::RecordMessage(std::string_view text) {
   if (echo_) std::fprintf(stderr, "%.*s\n", static_cast<int>(text.size()), text.data());
 }
 
-void HeadlessPlatform::RecordFailure(std::string failure) {
-  failures_.push_back(std::move(failure));
-}
-
-std::optional<std::string> HeadlessPlatform::TakeFailure() {
-  if (failures_.empty()) return std::nullopt;
-  std::string first = std::move(failures_.front());
-  failures_.clear();
-  return first;
-}
-
 void HeadlessPlatform::ShowMessage(std::string_view text, std::string_view) { RecordMessage(text); }
 
 std::vector<std::string> HeadlessPlatform::TakeMessages() {
@@ -88,29 +37,14 @@ std::vector<std::string> HeadlessPlatform::TakeMessages() {
 
 int HeadlessPlatform::Ask(std::string_view text, std::string_view, MessageButtons buttons) {
   RecordMessage(text);
-  if (buttons == MessageButtons::kOk) return kIdOk;
-  const std::optional<int> answer = answers_.TakeAnswer();
-  if (!answer) {
-    RecordFailure("unanswered question: " + std::string(text));
-    return Unanswered(buttons);
-  }
-  if (!AnswerFits(*answer, buttons)) {
-    RecordFailure(std::string("answer ") + AnswerName(*answer) +
-                  " does not fit the question: " + std::string(text));
-    return Unanswered(buttons);
-  }
-  return *answer;
+  return answers_.AnswerQuestion(text, buttons);
 }
 
 bool HeadlessPlatform::ChooseFile(std::string* path) {
   proposedFiles_.push_back(path != nullptr ? *path : std::string());
-  const std::optional<FileAnswer> answer = answers_.TakeFile();
-  if (!answer) {
-    RecordFailure("unanswered file dialog");
-    return false;
-  }
-  if (answer->cancel) return false;
-  if (path != nullptr) *path = answer->path;
+  std::optional<std::string> chosen = answers_.AnswerFileDialog();
+  if (!chosen) return false;
+  if (path != nullptr) *path = std::move(*chosen);
   return true;
 }
 
@@ -206,7 +140,7 @@ void HeadlessPlatform::RunPosted() {
   for (int run = 0; !posted_.empty(); ++run) {
     if (run == kMaxPostedPerDrain) {
       posted_.clear();
-      RecordFailure("posted actions keep posting more");
+      answers_.RecordFailure("posted actions keep posting more");
       return;
     }
     PostedAction next = std::move(posted_.front());
@@ -228,24 +162,6 @@ void HeadlessPlatform::CloseWindows() {
   posted_.clear();
 }
 
-std::optional<std::vector<MenuItem>> HeadlessPlatform::TakeLastPopupMenu() {
-  std::optional<std::vector<MenuItem>> taken;
-  taken.swap(lastPopup_);
-  return taken;
-}
-
 std::optional<int> HeadlessPlatform::ChoosePopupItem(const std::vector<MenuItem>& items) {
-  lastPopup_ = items;
-  const std::optional<int> chosen = answers_.TakeMenu();
-  if (!chosen) return std::nullopt;
-  const MenuItem* item = FindMenuItem(items, *chosen);
-  if (item == nullptr) {
-    RecordFailure("menu item " + std::to_string(*chosen) + " is not in the popup menu");
-    return std::nullopt;
-  }
-  if (item->grayed) {
-    RecordFailure("menu item " + std::to_string(*chosen) + " is grayed");
-    return std::nullopt;
-  }
-  return chosen;
+  return answers_.AnswerPopupMenu(items);
 }

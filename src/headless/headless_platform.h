@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "headless/headless_answers.h"
 #include "headless/headless_dialog.h"
 #include "platform/memory_clipboard.h"
 #include "platform/platform.h"
+#include "script/script_answers.h"
 
 class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
  public:
@@ -47,7 +47,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   PixelRect WorkArea() override { return {0, 0, 1280, 1024}; }
   void CursorPosition(int* x, int* y) override;
 
-  HeadlessAnswers& Answers() { return answers_; }
+  ScriptAnswers& Answers() { return answers_; }
   // Runs the next piece of the user's work; false when there is none.
   void SetPump(std::function<bool()> pump) { pump_ = std::move(pump); }
 
@@ -63,9 +63,9 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void CloseWindows();
 
   // The first failure recorded since the last call, and forgets the rest.
-  std::optional<std::string> TakeFailure();
+  std::optional<std::string> TakeFailure() { return answers_.TakeFailure(); }
   // The items of the last popup menu shown since the last call, if any.
-  std::optional<std::vector<MenuItem>> TakeLastPopupMenu();
+  std::optional<std::vector<MenuItem>> TakeLastPopupMenu() { return answers_.TakeLastPopupMenu(); }
   bool QuitPosted() const { return quitPosted_; }
   int ExitCode() const { return exitCode_; }
 
@@ -97,7 +97,6 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
 
   HeadlessDialogOwner& AsOwner() { return *this; }
   void RecordMessage(std::string_view text);
-  void RecordFailure(std::string failure);
   bool ChooseFile(std::string* path);
   void Open(HeadlessDialog& dialog, std::intptr_t param);
   void DropPosted(const HeadlessDialog& dialog);
@@ -106,13 +105,11 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   MemoryClipboard clipboard_;
   std::vector<std::string> messages_;
   int beeps_ = 0;
-  HeadlessAnswers answers_;
-  std::vector<std::string> failures_;
+  ScriptAnswers answers_;
   std::function<bool()> pump_;
   std::vector<HeadlessDialog*> modal_;
   std::vector<std::unique_ptr<HeadlessDialog>> modeless_;
   std::deque<PostedAction> posted_;
-  std::optional<std::vector<MenuItem>> lastPopup_;
   bool quitPosted_ = false;
   int exitCode_ = 0;
   int shellResult_ = 33;

@@ -4,18 +4,8 @@
 
 #include "text/utf8_text.h"
 #include "headless/headless_dialog.h"
-#include "headless/headless_menu.h"
 
 namespace {
-
-std::string Named(int id) { return "control " + std::to_string(id); }
-
-std::string CheckUsable(const HeadlessControl* control, int id) {
-  if (control == nullptr) return "there is no " + Named(id);
-  if (!control->visible) return Named(id) + " is hidden";
-  if (!control->enabled) return Named(id) + " is disabled";
-  return {};
-}
 
 void SendCommand(HeadlessDialog& dialog, int id, int code) {
   DialogEvent event;
@@ -40,48 +30,64 @@ void CheckRadio(HeadlessDialog& dialog, int id) {
   dialog.CheckItem(id, true);
 }
 
+std::string TypedLineBreaks(std::string_view text) {
+  std::string typed;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) typed += '\r';
+    typed += text[i];
+  }
+  return typed;
+}
+
 }  // namespace
 
-std::string UserCommand(HeadlessDialog& dialog, int id) {
-  // Menu commands may share a number with a control (a hidden button).
-  if (const MenuItem* item = FindMenuItem(dialog.MenuBar(), id)) {
-    if (item->grayed) return "menu item " + std::to_string(id) + " is grayed";
-    SendCommand(dialog, id, kNotifyClicked);
-    return {};
+std::vector<ScriptControl> ControlsOf(const HeadlessDialog& dialog) {
+  std::vector<ScriptControl> controls;
+  controls.reserve(dialog.Controls().size());
+  for (const HeadlessControl& control : dialog.Controls()) {
+    controls.push_back({control.id, control.kind, control.style, control.visible,
+                        control.enabled, dialog.ControlText(control)});
   }
-  if (const HeadlessControl* control = dialog.Control(id)) {
-    if (std::string why = CheckUsable(control, id); !why.empty()) return why;
-    if (!control->IsClickable()) return Named(id) + " is not a button";
+  return controls;
+}
+
+std::string UserCommand(HeadlessDialog& dialog, int id) {
+  CommandTarget target = CommandTarget::kWindow;
+  if (std::string why = CheckCommand(dialog.MenuBar(), ControlsOf(dialog), id, &target);
+      !why.empty())
+    return why;
+  if (target == CommandTarget::kControl) {
     dialog.SetFocusItem(id);
-    if (control->kind == ControlKind::kCheckBox) dialog.CheckItem(id, !control->checked);
-    if (control->kind == ControlKind::kRadioButton) CheckRadio(dialog, id);
+    const HeadlessControl& control = *dialog.Control(id);
+    if (control.kind == ControlKind::kCheckBox) dialog.CheckItem(id, !control.checked);
+    if (control.kind == ControlKind::kRadioButton) CheckRadio(dialog, id);
   }
   SendCommand(dialog, id, kNotifyClicked);
   return {};
 }
 
 std::string UserEdit(HeadlessDialog& dialog, int id, std::string_view text) {
-  HeadlessControl* control = dialog.Control(id);
-  if (std::string why = CheckUsable(control, id); !why.empty()) return why;
-  if (!control->TakesTyping() || (control->style & kStyleReadOnly) != 0)
-    return Named(id) + " takes no typing";
+  if (std::string why = CheckTyping(ControlsOf(dialog), id, text); !why.empty()) return why;
+  HeadlessControl& control = *dialog.Control(id);
   dialog.SetFocusItem(id);
-  // Typing stops at the limit; the program's own texts do not.
-  control->text =
-      control->limit > 0 ? FirstChars(text, static_cast<std::size_t>(control->limit)) : text;
-  control->modified = true;
-  control->formats.clear();
+  // Enter types "\r\n"; typing stops at the limit, where a line break counts
+  // as those two characters; the program's own texts have no limit.
+  std::string typed = TypedLineBreaks(text);
+  if (control.limit > 0) {
+    typed = FirstChars(typed, static_cast<std::size_t>(control.limit));
+    if (!typed.empty() && typed.back() == '\r') typed.pop_back();
+  }
+  control.text = std::move(typed);
+  control.modified = true;
+  control.formats.clear();
   SendCommand(dialog, id,
-              control->kind == ControlKind::kComboBox ? kNotifyComboEditUpdate : kNotifyEditUpdate);
+              control.kind == ControlKind::kComboBox ? kNotifyComboEditUpdate : kNotifyEditUpdate);
   return {};
 }
 
 std::string UserSelect(HeadlessDialog& dialog, int id, int index) {
-  const HeadlessControl* control = dialog.Control(id);
-  if (std::string why = CheckUsable(control, id); !why.empty()) return why;
-  if (!control->IsList()) return Named(id) + " has no items";
-  if (index < 0 || index >= static_cast<int>(control->items.size()))
-    return Named(id) + " has no item " + std::to_string(index);
+  if (std::string why = CheckChoice(ControlsOf(dialog), dialog, id, index); !why.empty())
+    return why;
   dialog.SetFocusItem(id);
   dialog.SetItemSelection(id, index);
   SendCommand(dialog, id, kNotifySelChange);
@@ -89,14 +95,11 @@ std::string UserSelect(HeadlessDialog& dialog, int id, int index) {
 }
 
 std::string UserClickTab(HeadlessDialog& dialog, int index) {
-  const HeadlessControl* strip = dialog.FirstOfKind(ControlKind::kTabStrip);
-  if (strip == nullptr) return "the window has no tab strip";
-  if (std::string why = CheckUsable(strip, strip->id); !why.empty()) return why;
-  if (index < 0 || index >= static_cast<int>(strip->tabs.size()))
-    return "there is no tab " + std::to_string(index);
+  int id = 0;
+  if (std::string why = CheckTab(ControlsOf(dialog), dialog, index, &id); !why.empty())
+    return why;
   // A click on the selected tab changes nothing.
-  if (index == strip->tabSelection) return {};
-  const int id = strip->id;
+  if (index == dialog.GetTabSelection(id)) return {};
   DialogEvent event;
   event.kind = DialogEventKind::kTabChanging;
   event.id = id;
@@ -108,13 +111,12 @@ std::string UserClickTab(HeadlessDialog& dialog, int index) {
 }
 
 std::string UserContextMenu(HeadlessDialog& dialog, int id) {
+  if (std::string why = CheckContext(ControlsOf(dialog), id); !why.empty()) return why;
   DialogEvent event;
   event.kind = DialogEventKind::kContextMenu;
   event.id = id;
   if (id != 0) {
     const HeadlessControl* control = dialog.Control(id);
-    if (control == nullptr) return "there is no " + Named(id);
-    if (!control->visible) return Named(id) + " is hidden";
     event.x = (control->rect.left + control->rect.right) / 2;
     event.y = (control->rect.top + control->rect.bottom) / 2;
   }

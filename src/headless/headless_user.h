@@ -1,13 +1,19 @@
 #pragma once
 // What a user does to a headless dialog, delivered as the window system would
-// deliver it. Each returns why it could not be done, or an empty text.
+// deliver it, after the checks every shell makes (script_targets.h). Each
+// returns why it could not be done, or an empty text.
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "grid/grid_input.h"
+#include "script/script_targets.h"
 
 class HeadlessDialog;
+
+// The dialog's controls as the user sees them, in template order.
+std::vector<ScriptControl> ControlsOf(const HeadlessDialog& dialog);
 
 // A click on a button, check box or radio button (a check box toggles, a radio
 // button is checked and the rest of its group cleared), or the choice of a menu

@@ -8,52 +8,20 @@
 
 namespace {
 
-struct GridTarget {
-  int id = 0;
-  GridEngine* engine = nullptr;
-};
-
 std::string FindGrid(HeadlessDialog& dialog, GridTarget* target) {
-  const HeadlessControl* control = dialog.FirstOfKind(ControlKind::kGrid);
-  GridEngine* engine = control != nullptr ? dialog.GetGrid(control->id) : nullptr;
-  if (engine == nullptr) return "the window has no grid";
-  if (!control->visible) return "the grid is hidden";
-  if (!control->enabled) return "the grid is disabled";
-  target->id = control->id;
-  target->engine = engine;
-  return {};
-}
-
-std::string CellName(int row, int col) {
-  return "cell " + std::to_string(row) + " " + std::to_string(col);
-}
-
-bool Shows(const GridEngine& grid, int row, int col) {
-  const GridRect rect = grid.CellRect(row, col);
-  const int x = (rect.left + rect.right) / 2;
-  const int y = (rect.top + rect.bottom) / 2;
-  return !rect.Empty() && grid.RowAt(y) == row && grid.ColumnAt(x) == col;
+  return FindGrid(dialog, ControlsOf(dialog), target);
 }
 
 // Scrolls as the user would with the scroll bars, then finds the cell's middle.
 std::string Locate(GridEngine& grid, int row, int col, int* x, int* y) {
-  if (row < 1 || row > grid.State().rows || col < 1 || col > grid.State().cols)
-    return "there is no " + CellName(row, col) + " in the grid";
-  if (grid.SendMessage(GM_GETCOLWIDTH, static_cast<std::uintptr_t>(col)) <= 0)
-    return "column " + std::to_string(col) + " of the grid is not shown";
-  if (row < grid.State().topRow || row > grid.LastVisibleRow())
-    grid.ScrollVertical(GridScrollAction::ThumbTrack, row);
-  if (col < grid.State().leftCol || col > grid.LastVisibleColumn()) {
-    int ordinal = 0;
-    for (int c = 1; c <= col; ++c)
-      if (grid.SendMessage(GM_GETCOLWIDTH, static_cast<std::uintptr_t>(c)) > 0) ++ordinal;
-    grid.ScrollHorizontal(GridScrollAction::ThumbTrack, ordinal);
-  }
-  if (!Shows(grid, row, col)) return CellName(row, col) + " cannot be shown";
-  const GridRect rect = grid.CellRect(row, col);
-  *x = (rect.left + rect.right) / 2;
-  *y = (rect.top + rect.bottom) / 2;
-  return {};
+  const GridScroll scroll = [&grid](bool vertical, int position) {
+    if (vertical) {
+      grid.ScrollVertical(GridScrollAction::ThumbTrack, position);
+    } else {
+      grid.ScrollHorizontal(GridScrollAction::ThumbTrack, position);
+    }
+  };
+  return LocateCell(grid, row, col, scroll, x, y);
 }
 
 // One code point of UTF-8; a byte that starts no valid sequence stands alone.
@@ -127,7 +95,7 @@ std::string UserRightClickCell(HeadlessDialog& dialog, int row, int col) {
 std::string UserType(HeadlessDialog& dialog, std::string_view text) {
   GridTarget grid;
   if (std::string why = FindGrid(dialog, &grid); !why.empty()) return why;
-  dialog.FocusGrid(grid.id);
+  dialog.SetFocusItem(grid.id);
   for (std::size_t at = 0; at < text.size();) grid.engine->Char(NextCodePoint(text, &at));
   return {};
 }
@@ -145,7 +113,7 @@ std::string UserKey(HeadlessDialog& dialog, GridKey key) {
     }
     return why;
   }
-  dialog.FocusGrid(grid.id);
+  dialog.SetFocusItem(grid.id);
   if (!grid.engine->WantsKey(key)) {
     SendCommand(dialog, kIdCancel);
     return {};

@@ -1,7 +1,8 @@
 // Rows handed to the budget by the whole-farm lists and its own interest.
-#include <cmath>
 
 #include "text/number_parse.h"
+#include "text/number_text.h"
+#include "text/tag_buffer.h"
 #include "text/utf8_text.h"
 #include "model/crop_budget.h"
 #include "model/line_chain.h"
@@ -17,10 +18,12 @@ constexpr int kRateEdit = 1085;
 constexpr int kTermEdit = 1087;
 constexpr std::size_t kDialogNumberChars = 14;
 
+// An amount the file could not carry back (sums of huge costs) is a blank, so
+// that the row reads back as it was written.
 void MakeCalculated(CBudgetLine& line, std::string_view label, double amount,
                     std::int32_t source) {
   line.label = label;
-  line.value = amount;
+  line.value = FitsNumberElement(amount) ? amount : kBlank;
   line.SetKind(kKindTotal);
   line.source = source;
   line.stale = 0;
@@ -50,17 +53,22 @@ void CCropBudget::MarkCalculated(std::int32_t source) {
   }
 }
 
+LineSlot* CCropBudget::FindCalculated(int section, std::string_view label, std::int32_t source) {
+  const std::string_view cut = FirstChars(label, kLineLabelChars);
+  LineSlot* slot = &sections[static_cast<std::size_t>(section)];
+  while (*slot && !((*slot)->source == source && EqualsNoCase((*slot)->label, cut)))
+    slot = &(*slot)->next;
+  return slot;
+}
+
 bool CCropBudget::SetCalculated(int section, std::string_view label, double amount,
                                 std::int32_t source, bool create) {
   if (section < 0 || section > 2) return false;
   const std::string_view cut = FirstChars(label, kLineLabelChars);
-  LineSlot* slot = &sections[static_cast<std::size_t>(section)];
-  for (; *slot; slot = &(*slot)->next) {
-    CBudgetLine& line = **slot;
-    if (line.source == source && EqualsNoCase(line.label, cut)) {
-      MakeCalculated(line, cut, amount, source);
-      return false;
-    }
+  LineSlot* slot = FindCalculated(section, cut, source);
+  if (*slot) {
+    MakeCalculated(**slot, cut, amount, source);
+    return false;
   }
   if (!create) return false;
   *slot = std::make_unique<CBudgetLine>();
@@ -91,12 +99,20 @@ void CCropBudget::UpdateOperatingInterest(bool create) {
       const double total = line->GetTotal(numUnits);
       if (total > 0) base += total;
     }
-    double amount = interestRate / 100.0 * base * (interestTerm / 12.0);
-    // Costs too large to add up leave the row blank rather than infinite.
-    if (!std::isfinite(amount)) amount = kBlank;
+    const double amount = interestRate / 100.0 * base * (interestTerm / 12.0);
     SetCalculated(kSectionOperating, kInterestLabel, amount, kSourceInterest, create);
   }
   if (create) RemoveStale();
+}
+
+bool CCropBudget::RefreshOperatingInterest() {
+  const CBudgetLine* row = FindCalculated(kSectionOperating, kInterestLabel, kSourceInterest)->get();
+  if (!row) return false;
+  CTagBuffer before, after;
+  row->WriteTags(before, "ROW", {});
+  UpdateOperatingInterest(false);
+  row->WriteTags(after, "ROW", {});
+  return before.View() != after.View();
 }
 
 bool CCropBudget::SetInterestFromDialog(PlatformWindow& dialog) {

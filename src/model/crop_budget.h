@@ -74,8 +74,17 @@ class CCropBudget {
                      bool create);
   void RemoveStale();
   void UpdateOperatingInterest(bool create);
+  // Brings the operating interest row up to date as showing the budget does;
+  // true when that changes what a save writes (a file whose row no longer
+  // matches its costs).
+  bool RefreshOperatingInterest();
   bool SetInterestFromDialog(PlatformWindow& dialog);
 
   // Append a line at the end of a section; returns it.
   CBudgetLine& AppendLine(int section);
+
+ private:
+  // The place of the first line of the section with that label (without regard
+  // to case) and source, or the empty end of the section.
+  LineSlot* FindCalculated(int section, std::string_view label, std::int32_t source);
 };

@@ -18,6 +18,7 @@
 #include "qt/grid_key_map.h"
 #include "qt/qt_grid_painter.h"
 #include "qt/qt_text.h"
+#include "qt/window_activation.h"
 
 namespace {
 
@@ -88,7 +89,26 @@ void GridWidget::Beep() { QApplication::beep(); }
 
 void GridWidget::Invalidate() { update(); }
 
-void GridWidget::TakeFocus() { setFocus(Qt::OtherFocusReason); }
+void GridWidget::TakeFocus() {
+  // Keys never go to a grid the user cannot see or use.
+  if (!isVisible() || !isEnabled()) return;
+  // The press or scroll that asks goes on at once: the window is made active
+  // now, as the window system does for a click, not once it confirms.
+  if (!isActiveWindow()) ActivateNow(window());
+  setFocus(Qt::OtherFocusReason);
+}
+
+void GridWidget::FocusChanged() {
+  if (!engine_) return;
+  const bool engineHasFocus = engine_->State().hasFocus;
+  if (engineHasFocus == hasFocus()) return;
+  if (!engineHasFocus) {
+    clearFocus();
+    return;
+  }
+  TakeFocus();
+  if (!hasFocus()) engine_->FocusOut();  // hidden or disabled
+}
 
 // The window's own Tab order, which plain Tab leaves to the grid's cursor.
 void GridWidget::MoveFocus(bool forward) { QWidget::focusNextPrevChild(forward); }
@@ -288,12 +308,12 @@ void GridWidget::wheelEvent(QWheelEvent* event) {
 }
 
 // A popup menu borrows the focus and gives it back; the grid keeps its edit.
-void GridWidget::focusInEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::PopupFocusReason) engine_->FocusIn();
+void GridWidget::focusInEvent(QFocusEvent*) {
+  if (!engine_->State().hasFocus) engine_->FocusIn();
 }
 
 void GridWidget::focusOutEvent(QFocusEvent* event) {
-  if (event->reason() != Qt::PopupFocusReason) engine_->FocusOut();
+  if (event->reason() != Qt::PopupFocusReason && engine_->State().hasFocus) engine_->FocusOut();
 }
 
 void GridWidget::changeEvent(QEvent* event) {
@@ -306,4 +326,7 @@ void GridWidget::changeEvent(QEvent* event) {
   QWidget::changeEvent(event);
 }
 
-bool GridWidget::focusNextPrevChild(bool) { return false; }
+// A grid hidden with the focus hands it on as any widget does.
+bool GridWidget::focusNextPrevChild(bool next) {
+  return isVisible() ? false : QWidget::focusNextPrevChild(next);
+}

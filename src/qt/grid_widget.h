@@ -35,6 +35,7 @@ class GridWidget : public QWidget, public GridHost {
   void Beep() override;
   void Invalidate() override;
   void TakeFocus() override;
+  void FocusChanged() override;
   void MoveFocus(bool forward) override;
   void SetCursorShape(GridCursorShape shape) override;
   void ScrollBarsChanged() override;

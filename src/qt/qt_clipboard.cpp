@@ -30,6 +30,23 @@ QString QtClipboard::MimeType(std::string_view format) {
   return ToQString(format);
 }
 
+std::map<std::string, std::string, std::less<>> QtClipboard::Contents() {
+  std::map<std::string, std::string, std::less<>> contents;
+  const QMimeData* data = SystemData();
+  if (data == nullptr) return contents;
+  for (const QString& mime : data->formats()) {
+    std::string name = ToStdString(mime);
+    if (name == kClipboardTextFormat) {
+      contents[name] = ToStdString(data->text());
+    } else {
+      if (kRtfAliases.contains(mime)) name = kClipboardRtfFormat;
+      const QByteArray bytes = data->data(mime);
+      contents[name].assign(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    }
+  }
+  return contents;
+}
+
 bool QtClipboard::Open(PlatformWindow*) {
   if (open_ || QGuiApplication::clipboard() == nullptr) return false;
   open_ = true;

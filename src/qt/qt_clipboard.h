@@ -5,7 +5,10 @@
 
 #include <QMimeData>
 
+#include <functional>
+#include <map>
 #include <memory>
+#include <string>
 
 #include "platform/clipboard.h"
 
@@ -23,6 +26,8 @@ class QtClipboard : public Clipboard {
 
   // The MIME type a format name travels as.
   static QString MimeType(std::string_view format);
+  // Each format the system clipboard holds, under the name the program gives it.
+  static std::map<std::string, std::string, std::less<>> Contents();
 
  private:
   std::unique_ptr<QMimeData> pending_;

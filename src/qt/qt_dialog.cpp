@@ -76,9 +76,10 @@ void QtDialog::Initialize(std::intptr_t param) {
   if (mode_ == Mode::kModeless && !ended_ && window_ != nullptr) window_->show();
 }
 
-int QtDialog::Exec() {
+int QtDialog::Exec(const std::function<bool()>& pump) {
   if (modal_ != nullptr && !ended_) {
     executing_ = true;
+    if (pump) PumpFromLoop(pump);
     modal_->exec();
     executing_ = false;
     // The loop can also end from outside (the program quitting): a cancel.
@@ -89,6 +90,22 @@ int QtDialog::Exec() {
   }
   if (!destroySent_) Send({DialogEventKind::kDestroy});
   return result_;
+}
+
+// One piece of work per round of the loop, so that what it posted runs before
+// the next.
+void QtDialog::PumpFromLoop(const std::function<bool()>& pump) {
+  QTimer::singleShot(0, this, [this, pump] {
+    if (ended_) return;
+    const QPointer<QtDialog> alive(this);
+    const bool more = pump();
+    if (alive == nullptr || ended_) return;
+    if (more) {
+      PumpFromLoop(pump);
+    } else {
+      EndDialog(kIdCancel);
+    }
+  });
 }
 
 QWidget* QtDialog::Window() const { return window_.data(); }

@@ -31,7 +31,7 @@ struct DialogControl {
   std::uint32_t style = kStyleNone;
   int radioGroup = 0;  // radio buttons of one group exclude each other
   QWidget* widget = nullptr;
-  std::string text;    // labels, buttons and group boxes: the text as the program set it
+  std::string text;    // the text as the program last set it
   bool modified = false;
   int limit = 0;       // characters an edit may hold; 0: no limit
   QString acceptedText;  // edits: the last text within the limit
@@ -49,8 +49,10 @@ class QtDialog : public QObject, public Dialog {
   // unless it ended meanwhile.
   void Initialize(std::intptr_t param);
   // Runs a modal dialog's loop (unless it already ended), sends kDestroy and
-  // returns the result.
-  int Exec();
+  // returns the result. A pump runs from inside the loop until the dialog ends
+  // (a script acting on it); when it has nothing more to run, the dialog is
+  // cancelled.
+  int Exec(const std::function<bool()>& pump = {});
 
   QWidget* Window() const;
   QWidget* Client() const { return client_; }
@@ -60,6 +62,13 @@ class QtDialog : public QObject, public Dialog {
   static QtDialog* Of(PlatformWindow* window);
   // The widget of a control; nullptr when there is none.
   QWidget* ItemWidget(int id) const;
+  QMenuBar* MenuBar() const { return menuBar_; }
+  // The controls in template order, and one's text as GetItemText reports it.
+  const std::vector<DialogControl>& Controls() const { return controls_; }
+  std::string ControlText(const DialogControl& control) const;
+  // The control a mouse click at a point of the client area reaches; 0 for
+  // the window's background.
+  int ControlIdAt(const QPoint& clientPos) const;
 
   // The procedure's answer to an event; 0 once the dialog was destroyed.
   int Send(const DialogEvent& event);
@@ -141,10 +150,10 @@ class QtDialog : public QObject, public Dialog {
   bool HandleWindowKey(QEvent* event);
   bool HandleClose(QEvent* event);
   bool HandleClientContextMenu(QEvent* event);
-  int ControlIdAt(const QPoint& clientPos) const;
   int ControlIdOf(const QWidget* widget) const;
   const DialogControl* ControlOf(const QWidget* widget) const;
 
+  void PumpFromLoop(const std::function<bool()>& pump);
   void MoveFrame(const PixelRect& rect);
   DialogControl* Find(int id);
   const DialogControl* Find(int id) const;

@@ -266,6 +266,8 @@ void QtDialog::OnMultilineChanged(std::size_t index) {
     return;
   }
   control.acceptedText = text;
+  // Typed line breaks are "\r\n", as the core reads them.
+  control.text = ToStdString(ToCrLf(text));
   UserEdited(control, kNotifyEditUpdate);
 }
 

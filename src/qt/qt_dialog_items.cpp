@@ -19,28 +19,41 @@
 #include "qt/rich_text_loader.h"
 #include "qt/up_down_widget.h"
 
+namespace {
+
+// A multi-line box shows "\n" where the program may have set "\r\n" or "\n":
+// it reads back as it was set; typed line breaks are "\r\n".
+std::string MultilineText(const DialogControl& control, const QString& shown) {
+  if (shown == FromCrLf(ToQString(control.text))) return control.text;
+  return ToStdString(ToCrLf(shown));
+}
+
+}  // namespace
+
 std::string QtDialog::GetItemText(int id) const {
   const DialogControl* control = Find(id);
-  if (control == nullptr) return {};
-  QWidget* widget = control->widget;
-  switch (control->kind) {
+  return control != nullptr ? ControlText(*control) : std::string();
+}
+
+std::string QtDialog::ControlText(const DialogControl& control) const {
+  QWidget* widget = control.widget;
+  switch (control.kind) {
     case ControlKind::kLabel:
     case ControlKind::kButton:
     case ControlKind::kDefaultButton:
     case ControlKind::kCheckBox:
     case ControlKind::kRadioButton:
-    case ControlKind::kGroupBox: return control->text;
+    case ControlKind::kGroupBox: return control.text;
     case ControlKind::kEdit:
       if (auto* line = dynamic_cast<QLineEdit*>(widget)) return ToStdString(line->text());
-      return ToStdString(ToCrLf(static_cast<QPlainTextEdit*>(widget)->toPlainText()));
+      return MultilineText(control, static_cast<QPlainTextEdit*>(widget)->toPlainText());
     case ControlKind::kComboBox:
     case ControlKind::kDropList: return ToStdString(static_cast<QComboBox*>(widget)->currentText());
     case ControlKind::kListBox: {
       const QListWidgetItem* item = static_cast<QListWidget*>(widget)->currentItem();
       return item != nullptr ? ToStdString(item->text()) : std::string();
     }
-    case ControlKind::kRichEdit:
-      return ToStdString(ToCrLf(static_cast<QTextEdit*>(widget)->toPlainText()));
+    case ControlKind::kRichEdit: return control.text;  // read-only: the program's text
     case ControlKind::kGrid: return static_cast<GridWidget*>(widget)->Engine().State().title;
     case ControlKind::kTabStrip:
     case ControlKind::kUpDown: return {};
@@ -71,6 +84,7 @@ void QtDialog::SetItemText(int id, std::string_view text) {
       static_cast<QGroupBox*>(widget)->setTitle(value);
       break;
     case ControlKind::kEdit:
+      control->text = std::string(text);
       if (auto* line = dynamic_cast<QLineEdit*>(widget)) {
         line->setText(value);
       } else {
@@ -93,7 +107,10 @@ void QtDialog::SetItemText(int id, std::string_view text) {
       if (found >= 0) combo->setCurrentIndex(found);
       break;
     }
-    case ControlKind::kRichEdit: LoadRichText(static_cast<QTextEdit*>(widget), value); break;
+    case ControlKind::kRichEdit:
+      control->text = std::string(text);
+      LoadRichText(static_cast<QTextEdit*>(widget), value);
+      break;
     case ControlKind::kGrid: static_cast<GridWidget*>(widget)->Engine().SetTitle(text); break;
     case ControlKind::kListBox:
     case ControlKind::kTabStrip:

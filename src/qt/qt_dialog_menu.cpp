@@ -15,6 +15,7 @@ void QtDialog::BuildMenuBar(const MenuTemplate& menu) {
     if (item.submenu.empty()) {
       QAction* action = menuBar_->addAction(ToQString(item.text));
       action->setEnabled(!item.grayed);
+      action->setData(item.id);
       const int id = item.id;
       connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, kNotifyClicked); });
       menuActions_.emplace(id, action);
@@ -22,12 +23,14 @@ void QtDialog::BuildMenuBar(const MenuTemplate& menu) {
     }
     QMenu* submenu = menuBar_->addMenu(ToQString(item.text));
     submenu->setEnabled(!item.grayed);
+    submenu->menuAction()->setData(item.id);
     FillMenu(submenu, item.submenu, true);
   }
 }
 
 // Menu bar items send their command at once; a popup's choice is posted, so
-// that it arrives after the popup call returned.
+// that it arrives after the popup call returned. Every item keeps its command
+// as its data.
 void QtDialog::FillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool deliverNow) {
   for (const MenuItem& item : items) {
     if (item.IsSeparator()) {
@@ -37,17 +40,17 @@ void QtDialog::FillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool de
     if (!item.submenu.empty()) {
       QMenu* submenu = menu->addMenu(ToQString(item.text));
       submenu->setEnabled(!item.grayed);
+      submenu->menuAction()->setData(item.id);
       FillMenu(submenu, item.submenu, deliverNow);
       continue;
     }
     QAction* action = menu->addAction(ToQString(item.text));
     action->setEnabled(!item.grayed);
+    action->setData(item.id);
     const int id = item.id;
     if (deliverNow) {
       connect(action, &QAction::triggered, this, [this, id] { SendCommand(id, kNotifyClicked); });
       menuActions_.emplace(id, action);
-    } else {
-      action->setData(id);
     }
   }
 }

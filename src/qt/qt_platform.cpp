@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "qt/window_activation.h"
 #include "qt/qt_dialog.h"
 
 QtPlatform::QtPlatform() = default;
@@ -28,16 +29,22 @@ QWidget* QtPlatform::ParentFor(PlatformWindow* owner) {
 void QtPlatform::Beep() { QApplication::beep(); }
 
 std::string QtPlatform::ProgramPath() {
+  if (!programPath_.empty()) return programPath_;
   const QByteArray path = QCoreApplication::applicationFilePath().toUtf8();
   return std::string(path.constData(), static_cast<std::size_t>(path.size()));
 }
 
 int QtPlatform::RunModal(const DialogTemplate& dialogTemplate, const DialogProc& proc,
                          Dialog* owner, std::intptr_t param) {
+  const FocusComesBack focus;
   auto* dialog = new QtDialog(dialogTemplate, proc, ParentFor(owner), QtDialog::Mode::kModal);
   const QPointer<QWidget> window = dialog->Window();
+  modal_.emplace_back(dialog);
   dialog->Initialize(param);
-  const int result = dialog->Exec();
+  const int result = dialog->Exec(pump_);
+  std::erase_if(modal_, [dialog](const QPointer<QtDialog>& open) {
+    return open == nullptr || open == dialog;
+  });
   delete window.data();
   return result;
 }
@@ -54,6 +61,31 @@ Dialog* QtPlatform::CreateModeless(const DialogTemplate& dialogTemplate, const D
   // A dialog that ended while it initialised was never there.
   if (alive == nullptr || dialog->HasEnded()) return nullptr;
   return dialog;
+}
+
+QtDialog* QtPlatform::MainWindow() const {
+  for (const QPointer<QtDialog>& dialog : modeless_) {
+    if (dialog != nullptr && !dialog->HasEnded() && dialog->Window() != nullptr &&
+        dialog->Window()->parentWidget() == nullptr) {
+      return dialog;
+    }
+  }
+  return nullptr;
+}
+
+QtDialog* QtPlatform::ActiveWindow() const {
+  for (auto it = modal_.rbegin(); it != modal_.rend(); ++it) {
+    if (*it != nullptr && !(*it)->HasEnded()) return *it;
+  }
+  return MainWindow();
+}
+
+void QtPlatform::CloseWindows() {
+  // A procedure may open another window meanwhile, so work on a copy.
+  const std::vector<QPointer<QtDialog>> open = modeless_;
+  for (auto it = open.rbegin(); it != open.rend(); ++it) {
+    if (*it != nullptr) (*it)->EndDialog(0);
+  }
 }
 
 void QtPlatform::PostQuit(int exitCode) {

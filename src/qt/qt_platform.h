@@ -5,6 +5,7 @@
 #include <QPointer>
 
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "platform/platform.h"
@@ -45,12 +46,27 @@ class QtPlatform : public Platform {
   // active modal or ordinary window.
   static QWidget* ParentFor(PlatformWindow* owner);
 
-  // Where PostQuit goes instead of ending the event loop (tests, which have no
-  // loop of the program's own to end).
+  // Where PostQuit goes instead of ending the event loop (tests and scripts,
+  // which have no loop of the program's own to end).
   void SetQuitHandler(std::function<void(int)> handler) { quitHandler_ = std::move(handler); }
+
+  // A script drives the program: while a modal dialog is open its loop runs
+  // the pump, the script's next line, until the dialog ends; a pump with
+  // nothing more to run cancels the dialog.
+  void SetPump(std::function<bool()> pump) { pump_ = std::move(pump); }
+  // The path the program reports as its own instead of the real one.
+  void SetProgramPath(std::string path) { programPath_ = std::move(path); }
+  // The first open window without an owner; the modal dialog on top, else it.
+  QtDialog* MainWindow() const;
+  QtDialog* ActiveWindow() const;
+  // Ends every modeless window, owned ones first.
+  void CloseWindows();
 
  private:
   QtClipboard clipboard_;
   std::vector<QPointer<QtDialog>> modeless_;
+  std::vector<QPointer<QtDialog>> modal_;
   std::function<void(int)> quitHandler_;
+  std::function<bool()> pump_;
+  std::string programPath_;
 };

@@ -10,6 +10,7 @@
 #include <QStandardPaths>
 #include <QUrl>
 
+#include "qt/window_activation.h"
 #include "qt/qt_platform.h"
 #include "qt/qt_text.h"
 
@@ -47,6 +48,7 @@ bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std:
     dialog.setDirectory(start.absolutePath());
     if (!start.fileName().isEmpty()) dialog.selectFile(start.fileName());
   }
+  const FocusComesBack focus;
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
   if (path != nullptr) *path = ToStdString(dialog.selectedFiles().constFirst());
   return true;
@@ -87,6 +89,7 @@ int QtPlatform::Ask(std::string_view text, std::string_view caption, MessageButt
       break;
   }
   MakeRoomForCaption(box);
+  const FocusComesBack focus;
   switch (box.exec()) {
     case QMessageBox::Yes: return kIdYes;
     case QMessageBox::No: return kIdNo;

@@ -1,6 +1,7 @@
 #pragma once
-// What the automation needs from the program beyond its windows. The
-// command-line tool connects it to the real program; tests to a small stand-in.
+// What the automation needs from the program beyond its windows. Both
+// programs connect it to the real one (ProgramScriptApp); tests to a small
+// stand-in.
 
 #include <string>
 #include <string_view>

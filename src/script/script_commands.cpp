@@ -7,11 +7,10 @@
 #include <string_view>
 #include <utility>
 
-#include "headless/headless_platform.h"
+#include "reports/cell_dump.h"
 #include "script/script_app.h"
 #include "script/script_dumps.h"
-#include "headless/headless_user.h"
-#include "reports/cell_dump.h"
+#include "script/script_shell.h"
 
 namespace {
 
@@ -39,27 +38,22 @@ std::string WithNumbers(const Args& args, std::size_t count, Action action) {
   return action(values[0], values[1]);
 }
 
-std::string WithWindow(ScriptContext& context, HeadlessDialog** window) {
-  *window = context.platform.ActiveWindow();
-  return *window != nullptr ? std::string() : "no window is open";
-}
-
 // Runs a user action on the active window.
 template <typename Action>
 std::string OnWindow(ScriptContext& context, Action action) {
-  HeadlessDialog* window = nullptr;
-  if (std::string why = WithWindow(context, &window); !why.empty()) return why;
+  Dialog* window = context.shell.ActiveWindow();
+  if (window == nullptr) return "no window is open";
   return action(*window);
 }
 
 std::string Start(ScriptContext& context, const Args& args) {
-  if (context.platform.MainWindow() != nullptr) return "the program has already started";
+  if (context.shell.MainWindow() != nullptr) return "the program has already started";
   context.app.StartUp(args.empty() ? std::string_view() : std::string_view(args[0]));
   return {};
 }
 
 std::string Program(ScriptContext& context, const Args& args) {
-  context.platform.SetProgramPath(args[0]);
+  context.shell.SetProgramPath(args[0]);
   return {};
 }
 
@@ -68,7 +62,7 @@ std::string Answer(ScriptContext& context, const Args& args) {
       {"yes", kIdYes}, {"no", kIdNo}, {"ok", kIdOk}, {"cancel", kIdCancel}};
   for (const auto& [name, result] : kAnswers) {
     if (args[0] != name) continue;
-    context.platform.Answers().QueueAnswer(result);
+    context.shell.Answers().QueueAnswer(result);
     return {};
   }
   return "an answer is yes, no, ok or cancel, not " + args[0];
@@ -76,88 +70,79 @@ std::string Answer(ScriptContext& context, const Args& args) {
 
 std::string File(ScriptContext& context, const Args& args) {
   if (args[0] == "cancel") {
-    context.platform.Answers().QueueFile({true, {}});
+    context.shell.Answers().QueueFile({true, {}});
   } else {
-    context.platform.Answers().QueueFile({false, args[0]});
+    context.shell.Answers().QueueFile({false, args[0]});
   }
   return {};
 }
 
 std::string Menu(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
-    context.platform.Answers().QueueMenu(id);
+    context.shell.Answers().QueueMenu(id);
     return std::string();
   });
 }
 
 std::string Command(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserCommand(window, id); });
+    return OnWindow(context, [&](Dialog& window) { return context.shell.Command(window, id); });
   });
 }
 
 std::string Context(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserContextMenu(window, id); });
+    return OnWindow(context, [&](Dialog& window) { return context.shell.Context(window, id); });
   });
 }
 
 std::string Close(ScriptContext& context, const Args&) {
-  return OnWindow(context, [&](HeadlessDialog& window) { return UserClose(window); });
+  return OnWindow(context, [&](Dialog& window) { return context.shell.Close(window); });
 }
 
 std::string Tab(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int index, int) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserClickTab(window, index); });
+    return OnWindow(context,
+                    [&](Dialog& window) { return context.shell.ClickTab(window, index); });
   });
 }
 
-template <std::string (*Click)(HeadlessDialog&, int, int)>
-std::string CellClick(ScriptContext& context, const Args& args) {
+template <CellClick How>
+std::string ClickCell(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 2, [&](int row, int col) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return Click(window, row, col); });
+    return OnWindow(context,
+                    [&](Dialog& window) { return context.shell.ClickCell(window, row, col, How); });
   });
 }
 
 std::string Type(ScriptContext& context, const Args& args) {
-  return OnWindow(context, [&](HeadlessDialog& window) { return UserType(window, args[0]); });
+  return OnWindow(context, [&](Dialog& window) { return context.shell.Type(window, args[0]); });
 }
 
 std::string Key(ScriptContext& context, const Args& args) {
-  static constexpr std::pair<std::string_view, GridKey> kKeys[] = {
-      {"Down", GridKey::Down},         {"Up", GridKey::Up},
-      {"Left", GridKey::Left},         {"Right", GridKey::Right},
-      {"Tab", GridKey::Tab},           {"ShiftTab", GridKey::ShiftTab},
-      {"Enter", GridKey::Enter},       {"Escape", GridKey::Escape},
-      {"Delete", GridKey::Delete},     {"Backspace", GridKey::Backspace},
-      {"PageDown", GridKey::PageDown}, {"PageUp", GridKey::PageUp},
-      {"F2", GridKey::F2},             {"CtrlTab", GridKey::CtrlTab},
-      {"CtrlShiftTab", GridKey::CtrlShiftTab}};
-  for (const auto& entry : kKeys) {
-    if (args[0] != entry.first) continue;
-    const GridKey key = entry.second;
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserKey(window, key); });
-  }
-  return "unknown key " + args[0];
+  const ScriptKey* key = FindScriptKey(args[0]);
+  if (key == nullptr) return "unknown key " + args[0];
+  return OnWindow(context, [&](Dialog& window) { return context.shell.Key(window, *key); });
 }
 
 std::string Edit(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserEdit(window, id, args[1]); });
+    return OnWindow(context,
+                    [&](Dialog& window) { return context.shell.Edit(window, id, args[1]); });
   });
 }
 
 std::string Select(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 2, [&](int id, int index) {
-    return OnWindow(context, [&](HeadlessDialog& window) { return UserSelect(window, id, index); });
+    return OnWindow(context,
+                    [&](Dialog& window) { return context.shell.Select(window, id, index); });
   });
 }
 
 std::string Resize(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 2, [&](int width, int height) {
-    return OnWindow(context, [&](HeadlessDialog& window) {
-      window.ResizeClient(width, height);
-      return std::string();
+    return OnWindow(context, [&](Dialog& window) {
+      return context.shell.Resize(window, width, height);
     });
   });
 }
@@ -169,7 +154,7 @@ std::string Save(ScriptContext& context, const Args& args) {
 
 // Another program copies a text.
 std::string ClipboardText(ScriptContext& context, const Args& args) {
-  Clipboard& clipboard = context.platform.GetClipboard();
+  Clipboard& clipboard = context.shell.GetClipboard();
   if (!clipboard.Open(nullptr)) return "the clipboard could not be opened";
   clipboard.Empty();
   clipboard.Put(kClipboardTextFormat, args[0]);
@@ -177,27 +162,28 @@ std::string ClipboardText(ScriptContext& context, const Args& args) {
   return {};
 }
 
-std::string DumpOfWindow(HeadlessDialog& window, const Args& args, std::string* out) {
+std::string DumpOfWindow(ScriptShell& shell, Dialog& window, const Args& args, std::string* out) {
   const std::string& what = args[0];
   if (what != "format" && args.size() != 1) return "usage: dump " + what;
+  const std::vector<ScriptControl> controls = shell.Controls(window);
   if (what == "title") {
     *out = window.GetCaption() + "\n";
   } else if (what == "controls") {
-    *out = DumpControls(window);
+    *out = DumpControls(controls);
   } else if (what == "cells") {
-    const HeadlessControl* grid = window.FirstOfKind(ControlKind::kGrid);
-    if (grid == nullptr || window.GetGrid(grid->id) == nullptr) return "the window has no grid";
-    *out = DumpGridCells(*window.GetGrid(grid->id));
+    const ScriptControl* control = FirstOfKind(controls, ControlKind::kGrid);
+    GridEngine* engine = control != nullptr ? window.GetGrid(control->id) : nullptr;
+    if (engine == nullptr) return "the window has no grid";
+    *out = DumpGridCells(*engine);
   } else if (what == "tabs") {
-    const HeadlessControl* strip = window.FirstOfKind(ControlKind::kTabStrip);
+    const ScriptControl* strip = FirstOfKind(controls, ControlKind::kTabStrip);
     if (strip == nullptr) return "the window has no tab strip";
-    *out = DumpTabs(*strip);
+    *out = DumpTabs(window, strip->id);
   } else if (what == "format") {
     const std::optional<int> id = args.size() == 2 ? Number(args[1]) : std::nullopt;
     if (!id) return "usage: dump format ID";
-    const HeadlessControl* control = window.Control(*id);
-    if (control == nullptr) return "there is no control " + args[1];
-    *out = DumpFormat(*control);
+    if (FindControl(controls, *id) == nullptr) return "there is no control " + args[1];
+    *out = DumpFormat(shell.TextRuns(window, *id));
   } else {
     return "unknown dump " + what;
   }
@@ -206,18 +192,19 @@ std::string DumpOfWindow(HeadlessDialog& window, const Args& args, std::string* 
 
 std::string Dump(ScriptContext& context, const Args& args) {
   std::string out;
+  ScriptShell& shell = context.shell;
   if (args[0] == "modified" || args[0] == "messages" || args[0] == "menu" ||
       args[0] == "clipboard") {
     if (args.size() != 1) return "usage: dump " + args[0];
     if (args[0] == "modified") out = context.app.IsModified() ? "1\n" : "0\n";
-    if (args[0] == "messages") out = DumpMessages(context.platform.TakeMessages());
-    if (args[0] == "clipboard") out = DumpClipboard(context.platform.Memory());
+    if (args[0] == "messages") out = DumpMessages(shell.TakeMessages());
+    if (args[0] == "clipboard") out = DumpClipboard(shell.GetClipboardContents());
     if (args[0] == "menu") {
-      if (auto items = context.platform.TakeLastPopupMenu()) out = DumpMenu(*items);
+      if (auto items = shell.Answers().TakeLastPopupMenu()) out = DumpMenu(*items);
     }
   } else {
-    const std::string why =
-        OnWindow(context, [&](HeadlessDialog& window) { return DumpOfWindow(window, args, &out); });
+    const std::string why = OnWindow(
+        context, [&](Dialog& window) { return DumpOfWindow(shell, window, args, &out); });
     if (!why.empty()) return why;
   }
   context.out << out;
@@ -241,9 +228,9 @@ constexpr CommandEntry kCommands[] = {
     {"tab", 1, 1, Tab, "tab N"},
     {"context", 1, 1, Context, "context ID"},
     {"close", 0, 0, Close, "close"},
-    {"cursor", 2, 2, CellClick<UserClickCell>, "cursor ROW COL"},
-    {"dblclick", 2, 2, CellClick<UserDoubleClickCell>, "dblclick ROW COL"},
-    {"rclick", 2, 2, CellClick<UserRightClickCell>, "rclick ROW COL"},
+    {"cursor", 2, 2, ClickCell<CellClick::kLeft>, "cursor ROW COL"},
+    {"dblclick", 2, 2, ClickCell<CellClick::kDouble>, "dblclick ROW COL"},
+    {"rclick", 2, 2, ClickCell<CellClick::kRight>, "rclick ROW COL"},
     {"type", 1, 1, Type, "type \"TEXT\""},
     {"key", 1, 1, Key, "key NAME"},
     {"edit", 2, 2, Edit, "edit ID \"TEXT\""},

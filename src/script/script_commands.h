@@ -5,11 +5,11 @@
 #include <string>
 #include <vector>
 
-class HeadlessPlatform;
 class ScriptApp;
+class ScriptShell;
 
 struct ScriptContext {
-  HeadlessPlatform& platform;
+  ScriptShell& shell;
   ScriptApp& app;
   std::ostream& out;
 };

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "headless/headless_dialog.h"
-#include "platform/memory_clipboard.h"
 #include "reports/cell_dump.h"
 
 namespace {
@@ -25,26 +23,26 @@ std::string StyleWords(const TextStyle& style) {
 
 }  // namespace
 
-std::string DumpTabs(const HeadlessControl& strip) {
+std::string DumpTabs(const Dialog& window, int stripId) {
   std::string out;
-  for (std::size_t i = 0; i < strip.tabs.size(); ++i) {
-    if (static_cast<int>(i) == strip.tabSelection) out += '*';
-    out += EscapeCellText(strip.tabs[i]) + "\n";
+  const int selected = window.GetTabSelection(stripId);
+  for (int i = 0; i < window.CountTabs(stripId); ++i) {
+    if (i == selected) out += '*';
+    out += EscapeCellText(window.GetTabLabel(stripId, i)) + "\n";
   }
   return out;
 }
 
-std::string DumpControls(const HeadlessDialog& dialog) {
-  std::vector<const HeadlessControl*> shown;
-  for (const HeadlessControl& control : dialog.Controls())
+std::string DumpControls(const std::vector<ScriptControl>& controls) {
+  std::vector<const ScriptControl*> shown;
+  for (const ScriptControl& control : controls)
     if (control.visible) shown.push_back(&control);
-  std::stable_sort(
-      shown.begin(), shown.end(),
-      [](const HeadlessControl* a, const HeadlessControl* b) { return a->id < b->id; });
+  std::stable_sort(shown.begin(), shown.end(),
+                   [](const ScriptControl* a, const ScriptControl* b) { return a->id < b->id; });
   std::string out;
-  for (const HeadlessControl* control : shown) {
-    const std::string text = dialog.ControlText(*control);
-    if (!text.empty()) out += std::to_string(control->id) + "\t" + EscapeCellText(text) + "\n";
+  for (const ScriptControl* control : shown) {
+    if (!control->text.empty())
+      out += std::to_string(control->id) + "\t" + EscapeCellText(control->text) + "\n";
   }
   return out;
 }
@@ -69,17 +67,15 @@ std::string DumpMessages(const std::vector<std::string>& messages) {
   return out;
 }
 
-std::string DumpClipboard(const MemoryClipboard& clipboard) {
+std::string DumpClipboard(const ClipboardContents& contents) {
   std::string out;
-  for (const auto& [format, bytes] : clipboard.Contents()) {
-    out += format + "\t" + EscapeCellText(bytes) + "\n";
-  }
+  for (const auto& [format, bytes] : contents) out += format + "\t" + EscapeCellText(bytes) + "\n";
   return out;
 }
 
-std::string DumpFormat(const HeadlessControl& control) {
+std::string DumpFormat(const std::vector<StyledRun>& runs) {
   std::string out;
-  for (const StyledRun& run : control.StyleRuns()) {
+  for (const StyledRun& run : runs) {
     out += std::to_string(run.start) + "\t" + std::to_string(run.length) + "\t" +
            StyleWords(run.style) + "\n";
   }

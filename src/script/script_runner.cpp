@@ -3,9 +3,9 @@
 #include <optional>
 #include <vector>
 
-#include "headless/headless_platform.h"
 #include "script/script_commands.h"
 #include "script/script_line.h"
+#include "script/script_shell.h"
 
 namespace {
 
@@ -24,18 +24,17 @@ std::vector<std::string_view> SplitLines(std::string_view script) {
 
 class ScriptRunner {
  public:
-  ScriptRunner(std::string_view script, HeadlessPlatform& platform, ScriptApp& app,
-               std::ostream& out)
-      : lines_(SplitLines(script)), context_{platform, app, out} {}
+  ScriptRunner(std::string_view script, ScriptShell& shell, ScriptApp& app, std::ostream& out)
+      : lines_(SplitLines(script)), context_{shell, app, out} {}
 
   ScriptResult Run() {
-    HeadlessPlatform& platform = context_.platform;
+    ScriptShell& shell = context_.shell;
     // A modal dialog asks for the next line while it is open.
-    platform.SetPump([this] { return RunNextLine(); });
+    shell.SetPump([this] { return RunNextLine(); });
     while (!failure_ && next_ < lines_.size()) RunNextLine();
-    platform.SetPump(nullptr);
-    platform.CloseWindows();
-    platform.ReleaseEndedWindows();
+    shell.SetPump(nullptr);
+    shell.CloseWindows();
+    shell.ReleaseEndedWindows();
     if (failure_) return {1, *failure_};
     return {};
   }
@@ -62,18 +61,18 @@ class ScriptRunner {
     current_ = number;
     ++depth_;
     const std::string error = RunScriptCommand(context_, words);
-    if (error.empty() && !failure_) context_.platform.RunPosted();
+    if (error.empty() && !failure_) context_.shell.RunPosted();
     --depth_;
     if (!error.empty()) Fail(number, error);
     NoPlatformFailure();
     // Windows that ended may be freed only when no event is being handled.
-    if (depth_ == 0) context_.platform.ReleaseEndedWindows();
+    if (depth_ == 0) context_.shell.ReleaseEndedWindows();
     current_ = outer;
   }
 
   // A failure the platform recorded belongs to the line that is running.
   bool NoPlatformFailure() {
-    std::optional<std::string> failure = context_.platform.TakeFailure();
+    std::optional<std::string> failure = context_.shell.Answers().TakeFailure();
     if (!failure) return true;
     Fail(current_, *failure);
     return false;
@@ -93,7 +92,7 @@ class ScriptRunner {
 
 }  // namespace
 
-ScriptResult RunScript(std::string_view script, HeadlessPlatform& platform, ScriptApp& app,
+ScriptResult RunScript(std::string_view script, ScriptShell& shell, ScriptApp& app,
                        std::ostream& out) {
-  return ScriptRunner(script, platform, app, out).Run();
+  return ScriptRunner(script, shell, app, out).Run();
 }

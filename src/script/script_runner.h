@@ -1,14 +1,15 @@
 #pragma once
 // Runs an automation script: one command per line, acting on the active window
-// of a headless program. A command that opens a modal dialog returns only when
-// the dialog has ended: the lines after it act on the dialog meanwhile.
+// of the program in one of its shells. A command that opens a modal dialog
+// returns only when the dialog has ended: the lines after it act on the dialog
+// meanwhile.
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
 
-class HeadlessPlatform;
 class ScriptApp;
+class ScriptShell;
 
 struct ScriptResult {
   int status = 0;     // 0 when every line ran, 1 otherwise
@@ -16,5 +17,5 @@ struct ScriptResult {
 };
 
 // Dumps go to out. The program's windows are closed when the script ends.
-ScriptResult RunScript(std::string_view script, HeadlessPlatform& platform, ScriptApp& app,
+ScriptResult RunScript(std::string_view script, ScriptShell& shell, ScriptApp& app,
                        std::ostream& out);

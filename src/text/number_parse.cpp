@@ -1,7 +1,5 @@
 #include "text/number_parse.h"
 
-#include <cmath>
-
 #include "text/number_text.h"
 
 namespace {
@@ -43,8 +41,7 @@ double ParseReal(std::string_view text, std::string_view fieldName, std::string*
       Report(fieldName, message);
       return -1.0;
   }
-  // Beyond this the document could not carry the value back.
-  if (std::fabs(value) >= kLargestTypedReal) {
+  if (!FitsNumberElement(value)) {
     Report(fieldName, message);
     return -1.0;
   }

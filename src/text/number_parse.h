@@ -1,7 +1,8 @@
 #pragma once
 // Lenient parse of numbers typed into cells and edit boxes: "$ 1,234.50" is 1234.5.
 // A problem writes "Problem with '<field>' field" into *message; it is left alone
-// otherwise.
+// otherwise. A typed amount the document could not carry back (FitsNumberElement)
+// is a problem too.
 
 #include <cstdint>
 #include <string>
@@ -9,7 +10,3 @@
 
 double ParseReal(std::string_view text, std::string_view fieldName, std::string* message);
 std::int32_t ParseInteger(std::string_view text, std::string_view fieldName, std::string* message);
-
-// Typed amounts at or beyond this are refused: the document format could not
-// carry them back.
-inline constexpr double kLargestTypedReal = 1e15;

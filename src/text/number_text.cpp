@@ -5,6 +5,10 @@
 #include <charconv>
 #include <cmath>
 
+bool FitsNumberElement(double value) {
+  return std::isfinite(value) && std::fabs(value) < kLargestAmount;
+}
+
 std::string FormatFixed(double value, int decimals) {
   // 309 integer digits, a sign, a point and the decimals fit.
   std::array<char, 400> buffer{};

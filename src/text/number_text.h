@@ -6,6 +6,13 @@
 #include <string>
 #include <string_view>
 
+// Amounts stay below this in size, typed, calculated or read: 25 digits with a
+// sign, a point and four decimals fill the 31 bytes a number element holds, so
+// every amount written reads back the same.
+inline constexpr double kLargestAmount = 1e25;
+// Finite and below kLargestAmount in size.
+bool FitsNumberElement(double value);
+
 // printf's "%0.<decimals>f".
 std::string FormatFixed(double value, int decimals);
 // printf's "%d".

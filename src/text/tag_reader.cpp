@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -127,14 +126,14 @@ bool NumberContent(const CTagElement& element, std::string_view* content) {
 
 // No digits reads as 0, as the C conversion gives. A number too large for its
 // type, or one that is not finite, is no value any version writes: not found.
-// Nor is one as large as no typed value can be ("1e88" fits the element, but
-// written back in full it would not, and the value would be lost).
+// Nor is one no amount can be ("1e88" fits the element, but written back in
+// full it would not, and the value would be lost).
 bool RealOf(const CTagElement& element, double* value) {
   std::string_view content;
   if (!NumberContent(element, &content)) return false;
   double converted = 0;
   if (ScanReal(content, &converted) == NumberScan::kOutOfRange) return false;
-  if (std::fabs(converted) >= kLargestTypedReal) return false;
+  if (!FitsNumberElement(converted)) return false;
   *value = converted;
   return true;
 }
@@ -151,8 +150,13 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
-  const std::string decoded = UnescapeMarkupText(content);
-  destination->assign(FirstChars(decoded, maxChars));
+  std::string converted;
+  const std::string_view text = TextFromFile(content, &converted);
+  if (text.find('&') == std::string_view::npos) {
+    destination->assign(FirstChars(text, maxChars));
+  } else {
+    destination->assign(FirstChars(UnescapeMarkupText(text), maxChars));
+  }
   return true;
 }
 

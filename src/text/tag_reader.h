@@ -58,6 +58,6 @@ bool ReadReal(std::string_view name, std::string_view text, std::size_t start, s
 bool ReadInteger(std::string_view name, std::string_view text, std::size_t start,
                  std::size_t limit, std::int32_t* value);
 // An empty element counts as missing. The destination receives at most maxChars
-// characters of the content, with the markup's "&lt;" and "&amp;" decoded.
+// characters of the content, with an escaped tag read back (EscapeMarkupText).
 bool ReadText(std::string_view name, std::string* destination, std::size_t maxChars,
               std::string_view text, std::size_t start, std::size_t limit);

@@ -1,15 +1,46 @@
 #include "text/tag_writer.h"
 
 #include "text/number_text.h"
+#include "text/utf8_text.h"
 
 namespace {
 
-constexpr std::string_view kLt = "&lt;";
-constexpr std::string_view kAmp = "&amp;";
+// The markup's tags are "<NAME>" and "</NAME>" with NAME in upper-case letters;
+// a text only breaks the file where it holds one. Such a '<' is written as
+// "&lt;". An "&lt;" that already stands before a name gains one "amp;" (and
+// "&amp;lt;" another), so each reads back as it was; nothing else is escaped.
+constexpr std::string_view kAmp = "amp;";
+constexpr std::string_view kLt = "lt;";
 
-bool StartsEscape(std::string_view text, std::size_t i) {
-  const std::string_view rest = text.substr(i);
-  return rest.starts_with(kLt) || rest.starts_with(kAmp);
+// Whether text[i..] completes a tag after its '<': "NAME>" or "/NAME>".
+bool IsTagRest(std::string_view text, std::size_t i) {
+  if (i < text.size() && text[i] == '/') ++i;
+  const std::size_t name = i;
+  while (i < text.size() && text[i] >= 'A' && text[i] <= 'Z') ++i;
+  return i > name && i < text.size() && text[i] == '>';
+}
+
+// At an '&': the number of "amp;" in an "&(amp;)*lt;" that stands before a tag's
+// rest, and the escape's length; false when none starts there.
+bool EscapedTagAt(std::string_view text, std::size_t at, std::size_t* amps, std::size_t* length) {
+  std::size_t i = at + 1;
+  *amps = 0;
+  while (text.substr(i).starts_with(kAmp)) {
+    i += kAmp.size();
+    ++*amps;
+  }
+  if (!text.substr(i).starts_with(kLt) || !IsTagRest(text, i + kLt.size())) return false;
+  *length = i + kLt.size() - at;
+  return true;
+}
+
+// Text is UTF-8 inside; one that is not (bytes a script typed) is written as
+// reading takes it, Windows-1252. Notes a text the code page cannot carry.
+std::string_view FileText(CTagBuffer& buffer, std::string_view text, std::string* utf8) {
+  if (IsAscii(text)) return text;
+  text = TextFromFile(text, utf8);
+  buffer.NoteNonAsciiText(ReadsBackInWindows1252(text));
+  return text;
 }
 
 // Pieces go straight into the buffer: a document has hundreds of thousands of
@@ -32,13 +63,16 @@ std::string EscapeMarkupText(std::string_view text) {
   if (text.find_first_of("<&") == std::string_view::npos) return std::string(text);
   std::string out;
   out.reserve(text.size() + 8);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '<') {
-      out.append(kLt);
-    } else if (text[i] == '&' && StartsEscape(text, i)) {
-      out.append(kAmp);
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t amps = 0, length = 0;
+    if (text[i] == '<' && IsTagRest(text, i + 1)) {
+      out.append("&").append(kLt);
+      ++i;
+    } else if (text[i] == '&' && EscapedTagAt(text, i, &amps, &length)) {
+      out.append("&").append(kAmp).append(text.substr(i + 1, length - 1));
+      i += length;
     } else {
-      out += text[i];
+      out += text[i++];
     }
   }
   return out;
@@ -49,15 +83,16 @@ std::string UnescapeMarkupText(std::string_view text) {
   std::string out;
   out.reserve(text.size());
   for (std::size_t i = 0; i < text.size();) {
-    const std::string_view rest = text.substr(i);
-    if (rest.starts_with(kLt)) {
-      out += '<';
-      i += kLt.size();
-    } else if (rest.starts_with(kAmp)) {
-      out += '&';
-      i += kAmp.size();
-    } else {
+    std::size_t amps = 0, length = 0;
+    if (text[i] != '&' || !EscapedTagAt(text, i, &amps, &length)) {
       out += text[i++];
+    } else if (amps == 0) {
+      out += '<';
+      i += length;
+    } else {
+      out += '&';
+      out.append(text.substr(i + 1 + kAmp.size(), length - 1 - kAmp.size()));
+      i += length;
     }
   }
   return out;
@@ -77,6 +112,8 @@ void AppendCloseTag(CTagBuffer& buffer, std::string_view name) {
 
 void AppendTextElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                        std::string_view text) {
+  std::string utf8;
+  text = FileText(buffer, text, &utf8);
   if (text.find_first_of("<&") == std::string_view::npos) {
     AppendElement(buffer, indent, name, text);
   } else {

@@ -7,9 +7,11 @@
 
 #include "text/tag_buffer.h"
 
-// A text cannot carry "<" into the markup: it would end its element early or pose
-// as another one. It is written as "&lt;", and an "&" that would read back as an
-// escape as "&amp;"; every other text is written unchanged.
+// A text is written as it stands unless it holds a tag ("<NAME>", "</NAME>"),
+// which would end its element early or pose as another one: that '<' is written
+// as "&lt;" (an "&lt;" before a name as "&amp;lt;", and so on). Other versions
+// never escape: what they wrote reads back as it stands, "&amp;" included, and
+// writes back byte for byte.
 std::string EscapeMarkupText(std::string_view text);
 std::string UnescapeMarkupText(std::string_view text);
 

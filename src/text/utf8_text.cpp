@@ -6,10 +6,12 @@
 
 namespace {
 
-// Length of the valid UTF-8 sequence starting at text[i], or 0 when none starts there.
-std::size_t SequenceLength(std::string_view text, std::size_t i) {
+// Length of the valid UTF-8 sequence starting at text[i], or 0 when none starts
+// there; *code receives its code point.
+std::size_t DecodeSequence(std::string_view text, std::size_t i, std::uint32_t* code) {
   const auto byte = [&](std::size_t k) { return static_cast<std::uint8_t>(text[k]); };
   const std::uint8_t lead = byte(i);
+  *code = lead;
   if (lead < 0x80) return 1;
   std::size_t length;
   std::uint32_t min;
@@ -26,13 +28,19 @@ std::size_t SequenceLength(std::string_view text, std::size_t i) {
     return 0;
   }
   if (i + length > text.size()) return 0;
-  std::uint32_t code = lead & (0x7F >> length);
+  std::uint32_t value = lead & (0x7F >> length);
   for (std::size_t k = 1; k < length; ++k) {
     if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    code = (code << 6) | (byte(i + k) & 0x3F);
+    value = (value << 6) | (byte(i + k) & 0x3F);
   }
-  if (code < min || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return 0;
+  if (value < min || value > 0x10FFFF || (value >= 0xD800 && value <= 0xDFFF)) return 0;
+  *code = value;
   return length;
+}
+
+std::size_t SequenceLength(std::string_view text, std::size_t i) {
+  std::uint32_t code = 0;
+  return DecodeSequence(text, i, &code);
 }
 
 // Code points of bytes 0x80 to 0x9F; the five the code page leaves undefined map
@@ -42,23 +50,32 @@ constexpr std::array<std::uint16_t, 32> kCp1252High = {
     0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
+// The code page's byte for a code point, or nothing.
+std::optional<char> Cp1252Byte(std::uint32_t code) {
+  if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) return static_cast<char>(code);
+  for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+    if (kCp1252High[i] == code) return static_cast<char>(0x80 + i);
+  }
+  return std::nullopt;
+}
+
+// Where the run of ASCII bytes from text[i] ends; documents are mostly ASCII,
+// so it is skipped eight bytes at a time.
+std::size_t AsciiRunEnd(std::string_view text, std::size_t i) {
+  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & 0x8080808080808080ULL) != 0) break;
+  }
+  while (i < text.size() && static_cast<std::uint8_t>(text[i]) < 0x80) ++i;
+  return i;
+}
+
 }  // namespace
 
 bool IsValidUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
-    // Plain ASCII is the common case: skip it eight bytes at a time.
-    std::uint64_t word = 0;
-    if (i + sizeof word <= bytes.size()) {
-      std::memcpy(&word, bytes.data() + i, sizeof word);
-      if ((word & 0x8080808080808080ULL) == 0) {
-        i += sizeof word;
-        continue;
-      }
-    }
-    if (static_cast<std::uint8_t>(bytes[i]) < 0x80) {
-      ++i;
-      continue;
-    }
+    i = AsciiRunEnd(bytes, i);
+    if (i == bytes.size()) break;
     const std::size_t length = SequenceLength(bytes, i);
     if (length == 0) return false;
     i += length;
@@ -116,4 +133,36 @@ void AppendUtf8(std::string& out, char32_t code) {
     out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
     out += static_cast<char>(0x80 | (code & 0x3F));
   }
+}
+
+std::optional<std::string> Utf8ToCp1252(std::string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (std::size_t i = 0; i < text.size();) {
+    const std::size_t ascii = AsciiRunEnd(text, i);
+    out.append(text.substr(i, ascii - i));
+    i = ascii;
+    if (i == text.size()) break;
+    std::uint32_t code = 0;
+    const std::size_t length = DecodeSequence(text, i, &code);
+    const std::optional<char> byte = length == 0 ? std::nullopt : Cp1252Byte(code);
+    if (!byte) return std::nullopt;
+    out += *byte;
+    i += length;
+  }
+  return out;
+}
+
+std::string_view TextFromFile(std::string_view bytes, std::string* converted) {
+  if (IsValidUtf8(bytes)) return bytes;
+  *converted = Cp1252ToUtf8(bytes);
+  return *converted;
+}
+
+bool IsAscii(std::string_view text) { return AsciiRunEnd(text, 0) == text.size(); }
+
+bool ReadsBackInWindows1252(std::string_view text) {
+  if (IsAscii(text)) return true;
+  const std::optional<std::string> bytes = Utf8ToCp1252(text);
+  return bytes && !IsValidUtf8(*bytes);
 }

@@ -4,12 +4,23 @@
 // character.
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
 bool IsValidUtf8(std::string_view bytes);
-// Older documents were written in the Windows ANSI code page.
+bool IsAscii(std::string_view text);
+// Other versions read and write the Windows ANSI code page, Windows-1252. Its
+// five undefined bytes read as the C1 controls of the same value and write back.
 std::string Cp1252ToUtf8(std::string_view bytes);
+// Nothing when a character does not fit the code page.
+std::optional<std::string> Utf8ToCp1252(std::string_view text);
+// A text in a file is UTF-8 when it is valid UTF-8, Windows-1252 otherwise: the
+// bytes themselves, or their conversion kept in *converted.
+std::string_view TextFromFile(std::string_view bytes, std::string* converted);
+// Whether the text, written in Windows-1252, reads back as itself: every
+// character fits, and the bytes do not pose as UTF-8.
+bool ReadsBackInWindows1252(std::string_view text);
 std::size_t CountChars(std::string_view text);
 // The first maxChars characters of the text.
 std::string_view FirstChars(std::string_view text, std::size_t maxChars);

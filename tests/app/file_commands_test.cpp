@@ -71,4 +71,42 @@ TEST_F(FileCommandsTest, FileDialogsStartAtTheDocumentOrInTheDocumentsFolder) {
                                       "/home/ann/Documents/Untitled.vqn", path, path}));
 }
 
+// Opening a file whose operating interest row no longer matches its costs brings
+// the row up to date, as showing the budget does; a save with the modified flag
+// clear must then still write the file as it was.
+TEST_F(FileCommandsTest, OpeningAStaleInterestRowMarksTheDocumentModified) {
+  CBudgetWorksheet document;
+  CCropBudget* budget = document.GetBudget(0, true);
+  budget->interestRate = 8;
+  budget->interestTerm = 6;
+  budget->AppendLine(kSectionOperating).SetValue(6, "300", nullptr);
+  budget->AppendLine(kSectionOperating).SetValue(6, "200", nullptr);
+  budget->UpdateOperatingInterest(true);
+  const std::string current = folder.File("current.vqn"), stale = folder.File("stale.vqn");
+  ASSERT_TRUE(document.Save(current));
+  std::string bytes = ReadBytes(current);
+  const std::size_t interest = bytes.find("<TOTAL>20.0000</TOTAL>");
+  ASSERT_NE(interest, std::string::npos);
+  WriteBytes(stale, bytes.replace(interest, 22, "<TOTAL>99.0000</TOTAL>"));
+
+  for (const bool fromCommandLine : {true, false}) {
+    for (const std::string& path : {current, stale}) {
+      const std::string before = ReadBytes(path);
+      if (fromCommandLine) {
+        StartUp(path);
+      } else {
+        StartUp("");
+        ChooseFile(kCmdOpen, path);
+      }
+      EXPECT_EQ(Cell(7, 6), "$ 20.00") << path;
+      EXPECT_EQ(App_IsModified(), path == stale) << path;
+      if (!App_IsModified()) {
+        Command(kCmdSave);
+        EXPECT_EQ(ReadBytes(path), before) << path;
+      }
+    }
+    WriteBytes(stale, bytes);
+  }
+}
+
 }  // namespace

@@ -127,7 +127,7 @@ TEST_F(ExpenseLists, DocumentRoundTripIsByteExactAndInOrder) {
   worksheet.lists.pVeterinaryCosts->label = "Wormer";
 
   const std::string saved = Tags(worksheet);
-  EXPECT_NE(saved.find("<OPERATINGEXPENSE>\r\n\t<LABEL>Oil &lt;5W></LABEL>\r\n\t<TOTAL>1234.5000"
+  EXPECT_NE(saved.find("<OPERATINGEXPENSE>\r\n\t<LABEL>Oil <5W></LABEL>\r\n\t<TOTAL>1234.5000"
                        "</TOTAL>\r\n\t\t<ALLOCATION>10.00</ALLOCATION>\r\n\t\t<ALLOCATION>20.00"
                        "</ALLOCATION>\r\n\t\t<ALLOCATION>30.00</ALLOCATION>\r\n"
                        "</OPERATINGEXPENSE>\r\n"),

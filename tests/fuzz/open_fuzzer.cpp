@@ -1,5 +1,6 @@
-// Any bytes as a document file: reading must never crash or overrun, and what
-// is read must save to a text that reads back to the same text.
+// Any bytes as a document file: reading must never crash or overrun, showing it
+// must not change it, and what is read must save to a text that reads back to
+// the same text.
 
 #include <cstdint>
 #include <cstdlib>
@@ -36,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   CBudgetWorksheet worksheet;
   if (!worksheet.ReadTags(text)) return 0;
+  worksheet.RefreshOperatingInterest();  // as opening a file does
   const std::string saved = SaveText(worksheet);
 
   HeadlessGridHost host;
@@ -44,6 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     budget->FillGrid(grid);
     RenderBudgetText(*budget);
   }
+  // Once open, showing the document never changes it: the modified flag would
+  // not know, and a save would write something else.
+  if (SaveText(worksheet) != saved) std::abort();
 
   CBudgetWorksheet reread;
   if (!reread.ReadTags(saved) || SaveText(reread) != saved) std::abort();

@@ -122,11 +122,16 @@ TEST_F(HeadlessDialogTest, GridFocusFollowsTheDialogFocusAndNotifiesTheProcedure
   dialog->SetFocusItem(kEdit);
   EXPECT_FALSE(grid.State().hasFocus);
   EXPECT_EQ(log.Take(), (std::vector<std::string>{"command 30 23 0", "command 30 24 0"}));
-  // The program may take the focus from the grid alone; the user gives it back.
-  dialog->FocusGrid(kGrid);
+  // The program may tell the grid itself that it lost or gained the focus:
+  // the dialog's focus follows, and the user can give it back.
+  dialog->SetFocusItem(kGrid);
   grid.FocusOut();
-  dialog->FocusGrid(kGrid);
+  EXPECT_EQ(dialog->GetFocusItem(), 0);
+  dialog->SetFocusItem(kGrid);
   EXPECT_TRUE(grid.State().hasFocus);
+  dialog->SetFocusItem(kEdit);
+  grid.FocusIn();
+  EXPECT_EQ(dialog->GetFocusItem(), kGrid);
 }
 
 }  // namespace

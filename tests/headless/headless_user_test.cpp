@@ -85,6 +85,7 @@ TEST_F(HeadlessUserTest, TypedTextIsCutToTheLimitInCharactersAndReported) {
   EXPECT_EQ(log.Take(), (std::vector<std::string>{"command 11 1024 0", "command 12 6 0"}));
 
   EXPECT_EQ(UserEdit(*dialog, kReadOnly, "x"), "control 42 takes no typing");
+  EXPECT_EQ(UserEdit(*dialog, kEdit, "two\nlines"), "control 11 takes no line break");
   EXPECT_EQ(UserEdit(*dialog, kLabel, "x"), "control 10 takes no typing");
   EXPECT_EQ(UserEdit(*dialog, 999, "x"), "there is no control 999");
   EXPECT_TRUE(log.events.empty());
@@ -99,6 +100,16 @@ TEST_F(HeadlessUserTest, EscapeGoesToTheDialogAndAnEditClickEndsTheGridEdit) {
   EXPECT_EQ(log.Take(), (std::vector<std::string>{Grid(GN_EDITEND, 1, 1), "command 30 24 0",
                                                   "command 11 1024 0"}));
   EXPECT_EQ(GetGridCellText(*grid, 1, 1), "12");
+}
+
+TEST_F(HeadlessUserTest, ARightClickAsksForTheMenuOfWhatTheMouseReaches) {
+  EXPECT_EQ(UserContextMenu(*dialog, kOpenButton), "");
+  EXPECT_EQ(UserContextMenu(*dialog, 0), "");
+  EXPECT_EQ(log.Take(), (std::vector<std::string>{"menu 16", "menu 0"}));
+  EXPECT_EQ(UserContextMenu(*dialog, kLabel), "control 10 lets the mouse through");
+  EXPECT_EQ(UserContextMenu(*dialog, kHiddenButton), "control 17 is hidden");
+  EXPECT_EQ(UserContextMenu(*dialog, 999), "there is no control 999");
+  EXPECT_TRUE(log.events.empty());
 }
 
 TEST_F(HeadlessUserTest, CtrlTabTakesTheFocusFromTheGridToTheNextControlEitherWay) {

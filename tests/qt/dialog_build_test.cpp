@@ -61,9 +61,11 @@ TEST_F(DialogTest, TextsRoundTripByKind) {
     int id;
     std::string text;
   };
-  for (const Case& c : {Case{kEdit, "Caf\xC3\xA9"}, Case{kMemo, "line one\r\nline two"},
-                        Case{kLabel, "R&&D && co"}, Case{kOkButton, "&Go"},
-                        Case{kCombo, "free text"}, Case{kRich, "a\r\nb"}}) {
+  // Multi-line texts keep the line breaks the program gave them.
+  for (const Case& c : {Case{kEdit, "Caf\xC3\xA9"}, Case{kMemo, "line one\nline two"},
+                        Case{kMemo, "line one\r\nline two"}, Case{kLabel, "R&&D && co"},
+                        Case{kOkButton, "&Go"}, Case{kCombo, "free text"}, Case{kRich, "a\nb"},
+                        Case{kRich, "a\r\nb"}}) {
     dialog.SetItemText(c.id, c.text);
     EXPECT_EQ(dialog.GetItemText(c.id), c.text) << c.id;
   }

@@ -10,10 +10,13 @@
 #include <QToolTip>
 #include <QVBoxLayout>
 
+#include <functional>
+
 #include <vector>
 
 #include "grid/grid_engine.h"
 #include "qt/grid_widget.h"
+#include "qt/qt_platform.h"
 #include "qt_test_support.h"
 
 namespace {
@@ -34,7 +37,9 @@ class GridWidgetTest : public ::testing::Test {
     grid_ = new GridWidget(&window_, kGridId, "");
     grid_->setGeometry(0, 20, 400, 300);
     grid_->SetNotify([this](int id, int code, std::intptr_t lParam) {
-      if (id == kGridId) notifications_.push_back({code, lParam});
+      if (id != kGridId) return;
+      notifications_.push_back({code, lParam});
+      if (onNotify_) onNotify_(code);
     });
     Engine().SendMessage(GM_SETEDITABLE, 1);
     Engine().SendMessage(GM_SETDIMENSIONS, 10, 4);
@@ -58,6 +63,7 @@ class GridWidgetTest : public ::testing::Test {
 
   // Before the window: its grid still reports while the window is destroyed.
   std::vector<Notification> notifications_;
+  std::function<void(int code)> onNotify_;
   QWidget window_;
   QLineEdit* other_ = nullptr;
   GridWidget* grid_ = nullptr;
@@ -80,6 +86,45 @@ TEST_F(GridWidgetTest, AClickTakesTheFocusAndMovesTheCursor) {
   QContextMenuEvent menu(QContextMenuEvent::Mouse, CellCentre(3, 2), grid_->mapToGlobal(CellCentre(3, 2)));
   QApplication::sendEvent(grid_, &menu);
   EXPECT_EQ(Codes().back(), GN_CONTEXTMENU);
+}
+
+// The warning takes the focus while it is shown; the click that ended the
+// edit still moves the cursor once it is answered.
+TEST_F(GridWidgetTest, AClickThatEndsAnEditWithAWarningStillMovesTheCursor) {
+  QtPlatform platform;
+  onNotify_ = [&](int code) {
+    if (code == GN_EDITEND) platform.ShowMessage("Over 100%", "Test");
+  };
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 3));
+  QTest::keyClicks(grid_, "150");
+  MessageBoxAnswerer answerer;
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(4, 1));
+  EXPECT_EQ(answerer.Texts(), std::vector<std::string>{"Over 100%"});
+  EXPECT_TRUE(grid_->hasFocus());
+  EXPECT_TRUE(Engine().State().hasFocus);
+  EXPECT_EQ(Engine().State().cursorRow, 4);
+  EXPECT_EQ(Engine().State().cursorCol, 1);
+}
+
+// The program may tell the engine itself that the grid lost or gained the
+// focus; the widget's focus follows, so a later click is never ignored.
+TEST_F(GridWidgetTest, TheEnginesFocusAndTheWidgetsNeverDisagree) {
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(2, 2));
+  Engine().FocusOut();
+  EXPECT_FALSE(grid_->hasFocus());
+  QTest::mouseClick(grid_, Qt::LeftButton, Qt::NoModifier, CellCentre(3, 3));
+  EXPECT_TRUE(grid_->hasFocus());
+  EXPECT_TRUE(Engine().State().hasFocus);
+  EXPECT_EQ(Engine().State().cursorRow, 3);
+
+  other_->setFocus();
+  Engine().FocusIn();
+  EXPECT_TRUE(grid_->hasFocus());
+  grid_->hide();
+  EXPECT_FALSE(Engine().State().hasFocus);
+  Engine().FocusIn();  // a hidden grid cannot have it
+  EXPECT_FALSE(Engine().State().hasFocus);
+  EXPECT_FALSE(grid_->hasFocus());
 }
 
 TEST_F(GridWidgetTest, EscapeIsTheDialogsUnlessAnEditIsInProgress) {

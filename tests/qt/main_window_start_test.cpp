@@ -58,6 +58,31 @@ TEST_F(MainWindowTest, TypingIntoTheGridReachesTheBudgetAndClosingAsksFirst) {
   QTest::qWait(0);  // the window goes once the event that ended it is done
 }
 
+// The tab change takes the focus from the grid; nothing typed reaches the old
+// cursor cell, and a click on a cell of the new tab moves the cursor there.
+TEST_F(MainWindowTest, AfterATabClickAClickOnACellMovesTheCursorThere) {
+  Start(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn");
+  ClickCell(2, 5);
+  ASSERT_TRUE(Grid()->Engine().State().hasFocus);
+  QTest::mouseClick(Tabs(), Qt::LeftButton, Qt::NoModifier, Tabs()->tabRect(2).center());
+  ASSERT_EQ(Tabs()->currentIndex(), 2);
+  EXPECT_FALSE(Grid()->hasFocus());
+  EXPECT_FALSE(Grid()->Engine().State().hasFocus);
+  const std::string before = GetGridCellText(Grid()->Engine(), 2, 5);
+  QTest::keyClicks(dialog_->Window(), "9");
+  EXPECT_EQ(GetGridCellText(Grid()->Engine(), 2, 5), before);
+  EXPECT_FALSE(Grid()->Engine().State().editing);
+
+  ClickCell(3, 5);
+  EXPECT_TRUE(Grid()->hasFocus());
+  EXPECT_TRUE(Grid()->Engine().State().hasFocus);  // the cursor frame is drawn
+  EXPECT_EQ(Grid()->Engine().State().cursorRow, 3);
+  QTest::keyClicks(Grid(), "1.35");
+  QTest::keyClick(Grid(), Qt::Key_Return);
+  EXPECT_EQ(GetGridCellText(Grid()->Engine(), 3, 5), "$ 1.35");
+  EXPECT_EQ(GetGridCellText(Grid()->Engine(), 2, 5), before);
+}
+
 TEST_F(MainWindowTest, ScreenshotOfTheSampleRanch) {
   Start(HERD_TEST_DATA_DIR "/cli/sample-ranch.vqn");
   dialog_->Window()->resize(1000, 640);

@@ -8,6 +8,7 @@
 
 #include "grid/grid_engine.h"
 #include "headless/headless_platform.h"
+#include "headless/headless_script_shell.h"
 #include "script/script_app.h"
 #include "headless/headless_test_dialog.h"
 
@@ -80,11 +81,12 @@ class ScriptRunnerTest : public ::testing::Test {
  protected:
   ScriptRun Script(std::string_view script) {
     std::ostringstream out;
-    ScriptResult result = RunScript(script, platform, app, out);
+    ScriptResult result = RunScript(script, shell, app, out);
     return {result, out.str()};
   }
 
   HeadlessPlatform platform;
+  HeadlessScriptShell shell{platform};
   TestApp app{platform};
 };
 
@@ -118,9 +120,10 @@ TEST_F(ScriptRunnerTest, TheFirstFailingLineStopsTheScript) {
   };
   for (const Case& c : cases) {
     HeadlessPlatform fresh;
+    HeadlessScriptShell freshShell(fresh);
     TestApp freshApp(fresh);
     std::ostringstream out;
-    const ScriptResult result = RunScript(c.script, fresh, freshApp, out);
+    const ScriptResult result = RunScript(c.script, freshShell, freshApp, out);
     EXPECT_EQ(result.status, 1) << c.script;
     EXPECT_EQ(result.error, c.error) << c.script;
     EXPECT_EQ(out.str(), c.out) << c.script;

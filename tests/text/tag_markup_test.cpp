@@ -96,7 +96,11 @@ TEST(ReadNumber, ConvertsContentOf1To31Bytes) {
       {" \r\n\t-1.75", -1.75, -1}, {"12abc", 12, 12}, {"abc", 0, 0}, {std::string(30, '0') + "1", 1, 1},
       {std::string(31, '0') + "1", {}, {}}, {"", {}, {}}, {"-2147483648", -2147483648.0, -2147483647 - 1},
       {"2147483648", 2147483648.0, {}}, {"1e-400", 0, 1},  // too small for a double is zero, as in C
-      {"-1e999", {}, -1}, {"inf", {}, 0}, {"nan", {}, 0}};
+      {"-1e999", {}, -1}, {"inf", {}, 0}, {"nan", {}, 0},
+      // What is written reads back: amounts up to 25 digits, which fill the element with
+      // a sign, a point and four decimals; "1e25" fits too, but written in full it would not.
+      {"1e15", 1e15, 1}, {"-9999999999999998758486016.0000", -9999999999999998758486016.0, {}},
+      {"1e25", {}, 1}, {"-1e25", {}, -1}};
   for (const auto& [content, real, integer] : cases) {
     const std::string text = "<N>" + content + "</N>";
     double readReal = 99;
@@ -108,23 +112,69 @@ TEST(ReadNumber, ConvertsContentOf1To31Bytes) {
   }
 }
 
-TEST(EscapeMarkupText, RoundTripsEveryShortStringAndNeverWritesLessThan) {
-  // Only what would read back otherwise is escaped.
-  EXPECT_EQ(EscapeMarkupText("a<b & c &lt; &amp"), "a&lt;b & c &amp;lt; &amp");
-  // Every string of up to five characters from an alphabet dense in escapes.
-  const std::string alphabet = "&<lt;amp";
+// A text is written as it stands unless it holds a tag; what other versions wrote
+// (they never escape) reads back exactly.
+TEST(MarkupText, OnlyTagsAreEscaped) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Calves <400 lb", "Calves <400 lb"}, {"R&amp;D herd", "R&amp;D herd"},
+      {"a<b & c &lt; &amp", "a<b & c &lt; &amp"}, {"Ranch <Co> <label> <A B> <> </>", "Ranch <Co> <label> <A B> <> </>"},
+      {"x </LABEL> y", "x &lt;/LABEL> y"}, {"<TOTAL>5</TOTAL>", "&lt;TOTAL>5&lt;/TOTAL>"},
+      {"<<A>", "<&lt;A>"}, {"&lt;TOTAL>", "&amp;lt;TOTAL>"}, {"&amp;lt;/A>", "&amp;amp;lt;/A>"},
+      {"&&lt;A>", "&&amp;lt;A>"}, {"&amp;&lt;A>", "&amp;&amp;lt;A>"}};
+  for (const auto& [text, written] : cases) {
+    EXPECT_EQ(EscapeMarkupText(text), written) << text;
+    EXPECT_EQ(UnescapeMarkupText(written), text) << written;
+  }
+}
+
+bool HoldsTag(std::string_view text) {
+  for (std::size_t i = text.find('<'); i != std::string_view::npos; i = text.find('<', i + 1)) {
+    std::size_t j = i + 1 < text.size() && text[i + 1] == '/' ? i + 2 : i + 1;
+    const std::size_t name = j;
+    while (j < text.size() && text[j] >= 'A' && text[j] <= 'Z') ++j;
+    if (j > name && j < text.size() && text[j] == '>') return true;
+  }
+  return false;
+}
+
+TEST(MarkupText, EveryShortTextRoundTripsAndEveryOtherVersionsTextWritesBackUnchanged) {
+  // Every text of up to six pieces from an alphabet dense in tags and escapes.
+  const std::array<std::string, 8> pieces = {"<", "/", "A", ">", "&", "lt;", "amp;", "x"};
   std::vector<std::string> level = {""};
-  for (int length = 0; length <= 5; ++length) {
+  for (int length = 0; length <= 6; ++length) {
     std::vector<std::string> next;
     for (const std::string& text : level) {
       const std::string escaped = EscapeMarkupText(text);
-      ASSERT_EQ(escaped.find('<'), std::string::npos) << text;
+      ASSERT_FALSE(HoldsTag(escaped)) << text;
       ASSERT_EQ(UnescapeMarkupText(escaped), text) << text;
-      if (length < 5)
-        for (char c : alphabet) next.push_back(text + c);
+      // A text with no tag is one another version can have written.
+      if (!HoldsTag(text)) {
+        ASSERT_EQ(EscapeMarkupText(UnescapeMarkupText(text)), text) << text;
+      }
+      if (length == 6) continue;
+      for (const std::string& piece : pieces) next.push_back(text + piece);
     }
     level = std::move(next);
   }
+}
+
+TEST(MarkupText, ATextCannotEndItsElementOrPoseAsAnother) {
+  const std::string label = "x</LABEL><TOTAL>9</TOTAL><ROW>&lt;A>";
+  CTagBuffer buffer;
+  AppendOpenTag(buffer, "ROW");
+  AppendTextElement(buffer, "\t", "LABEL", label);
+  AppendTextElement(buffer, "\t", "UNITS", "R&amp;D");
+  AppendCloseTag(buffer, "ROW");
+  const std::string_view text = buffer.View();
+  CTagElement row;
+  ASSERT_TRUE(FindElement("ROW", text, 0, kEnd, &row));
+  std::string read, units;
+  EXPECT_TRUE(ReadText("LABEL", &read, 100, text, row.contentStart, row.contentEnd));
+  EXPECT_TRUE(ReadText("UNITS", &units, 100, text, row.contentStart, row.contentEnd));
+  EXPECT_EQ(read + "|" + units, label + "|R&amp;D");
+  CTagElement total;
+  EXPECT_FALSE(FindElement("TOTAL", text, 0, kEnd, &total));
+  EXPECT_EQ(text.find("<ROW>", 1), std::string_view::npos);
 }
 
 }  // namespace

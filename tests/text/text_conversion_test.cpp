@@ -23,9 +23,11 @@ TEST(ParseNumber, KeepsDigitsPointsAndMinusSigns) {
   const std::vector<std::tuple<std::string, double, bool>> reals = {
       {"$ 1,234.50", 1234.5, false}, {"15 %", 15, false}, {"1 1/2", 112, false}, {"1.2.3", 1.2, false},
       {"5-3", 5, false}, {"-.5", -0.5, false}, {"1e5", 15, false}, {"", -1, false}, {"n/a", -1, true},
-      {"-", 0, true}, {".", 0, true}, {"--5", 0, true}, {"999999999999999", 999999999999999.0, false},
-      // At 1e15 the document could no longer carry the amount back.
-      {"1,000,000,000,000,000", -1, true}, {"-1000000000000000", -1, true}, {std::string(300, '9'), -1, true},
+      {"-", 0, true}, {".", 0, true}, {"--5", 0, true}, {"1,000,000,000,000,000", 1e15, false},
+      // From 1e25 a number element could no longer carry the amount back.
+      {"9,990,000,000,000,000,000,000,000", 9.99e24, false}, {"-9990000000000000000000000", -9.99e24, false},
+      {"10000000000000000000000000", -1, true}, {"-10000000000000000000000000", -1, true},
+      {std::string(300, '9'), -1, true},
   };
   for (const auto& [text, value, problem] : reals) {
     std::string message = kUntouched;
@@ -91,6 +93,20 @@ TEST(Cp1252ToUtf8, MapsTheCodePage) {
   std::string every;
   for (int b = 0; b < 256; ++b) every += static_cast<char>(b);
   EXPECT_TRUE(IsValidUtf8(Cp1252ToUtf8(every)));
+}
+
+TEST(Utf8ToCp1252, WritesBackEveryByteTheCodePageReads) {
+  for (int b = 0; b < 256; ++b) {
+    const std::string byte(1, static_cast<char>(b));
+    EXPECT_EQ(Utf8ToCp1252(Cp1252ToUtf8(byte)), byte) << b;
+  }
+  // Characters the code page lacks, and C1 controls other than its five gaps.
+  for (const std::string text : {"\xC5\x81", "\xF0\x9F\x90\x84", "\xC2\x80", "\xC2\x9F", "\xE2\x82\xAD"}) {
+    EXPECT_FALSE(ReadsBackInWindows1252(text)) << text;
+  }
+  // Written in the code page these bytes would pose as UTF-8 ("\xC3\xA9" is "\xC3\x83\xC2\xA9").
+  EXPECT_FALSE(ReadsBackInWindows1252("\xC3\x83\xC2\xA9"));
+  EXPECT_TRUE(ReadsBackInWindows1252("Caf\xC3\xA9 \xE2\x82\xAC \xC2\x81 <A>"));
 }
 
 }  // namespace

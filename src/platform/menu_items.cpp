@@ -1,4 +1,4 @@
-#include "headless/headless_menu.h"
+#include "platform/menu_items.h"
 
 const MenuItem* FindMenuItem(const std::vector<MenuItem>& items, int command) {
   for (const MenuItem& item : items) {
