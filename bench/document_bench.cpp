@@ -1,5 +1,4 @@
-// Opening and saving a document of about 5 MB, and the road of one edit on a
-// budget of 2,000 lines.
+// Opening and saving a document of about 5 MB.
 
 #include <benchmark/benchmark.h>
 
@@ -8,8 +7,6 @@
 
 #include "text/tag_buffer.h"
 #include "document/worksheet.h"
-#include "grid/grid_engine.h"
-#include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
 #include "synthetic_worksheet.h"
 
@@ -44,26 +41,6 @@ void BM_SaveFiveMegabytes(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(std::filesystem::file_size(out));
 }
 BENCHMARK(BM_SaveFiveMegabytes)->Unit(benchmark::kMillisecond);
-
-// Typing a price into a 2,000-line budget: the line's value, the operating
-// interest refresh, and the whole grid written again.
-void BM_EditRoadTwoThousandLines(benchmark::State& state) {
-  HeadlessPlatform platform;
-  ScopedPlatform installed(platform);
-  CCropBudget budget;
-  FillSyntheticBudget(budget, 2000);
-  HeadlessGridHost host;
-  GridEngine grid(1500, host);
-  budget.FillGrid(grid);
-  const int row = 5 + budget.CountLines(0) + 10;  // an operating line
-  int price = 0;
-  for (auto _ : state) {
-    std::string message;
-    budget.SetValue(row, 5, std::to_string(10 + (price++ % 50)), &message);
-    budget.FillGrid(grid);
-  }
-}
-BENCHMARK(BM_EditRoadTwoThousandLines)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
