@@ -11,6 +11,7 @@
 #include "app/tab_view.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
+#include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
 #include "synthetic_worksheet.h"
 
@@ -55,6 +56,33 @@ void BM_EditRoad(benchmark::State& state) {
   platform.CloseWindows();
 }
 BENCHMARK(BM_EditRoad)->Arg(200)->Arg(2000)->Arg(20000)->Unit(benchmark::kMillisecond);
+
+// What a tab switch, a row command or the start-up costs: every row of the
+// budget written into a grid that already shows it, or into a new one.
+void BM_FillWholeGrid(benchmark::State& state) {
+  const int lines = static_cast<int>(state.range(0));
+  const bool fresh = state.range(1) != 0;
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  CCropBudget budget;
+  FillSyntheticBudget(budget, lines);
+  HeadlessGridHost host;
+  GridEngine shown(kGridId, host);
+  budget.FillGrid(shown);
+  for (auto _ : state) {
+    if (fresh) {
+      GridEngine grid(kGridId, host);
+      budget.FillGrid(grid);
+      benchmark::DoNotOptimize(grid.Cells().Size());
+    } else {
+      budget.FillGrid(shown);
+    }
+  }
+}
+BENCHMARK(BM_FillWholeGrid)
+    ->ArgNames({"lines", "new grid"})
+    ->ArgsProduct({{2000, 31200}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

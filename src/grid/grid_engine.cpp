@@ -51,9 +51,12 @@ std::intptr_t GridEngine::ProtectCell(const GridCell* cell, bool protect) {
 }
 
 std::intptr_t GridEngine::SetCell(const GridCell* cell, const char* text) {
+  return SetCellText(cell, text != nullptr ? std::string_view(text) : std::string_view());
+}
+
+std::intptr_t GridEngine::SetCellText(const GridCell* cell, std::string_view text) {
   if (!InRange(cell)) return -1;
-  cells_.Store(cell->row, cell->col, state_.defaultProtection,
-               text != nullptr ? std::string_view(text) : std::string_view());
+  cells_.Store(cell->row, cell->col, state_.defaultProtection, text);
   RefreshCursorProtection();
   host_.Invalidate();
   AfterStore(cell->row, cell->col);
@@ -186,9 +189,8 @@ std::intptr_t GridEngine::SendMessage(unsigned message, std::uintptr_t wParam,
 
 std::intptr_t SetGridCell(GridEngine& grid, int row, int col, std::string_view text) {
   GridCell cell{row, col};
-  const std::string terminated(text);
-  return grid.SendMessage(GM_SETCELL, reinterpret_cast<std::uintptr_t>(&cell),
-                          reinterpret_cast<std::intptr_t>(terminated.c_str()));
+  // As GM_SETCELL takes it: the text ends at a NUL.
+  return grid.SetCellText(&cell, text.substr(0, text.find('\0')));
 }
 
 std::intptr_t GetGridCell(GridEngine& grid, int row, int col, std::string* text) {

@@ -149,6 +149,9 @@ void FillChosenRows(GridEngine& grid, const CCropBudget& budget, const SectionRo
   const SectionTotals totals = budget.GetSectionTotals(false);
   const SectionTotals perUnit = budget.GetSectionTotals(true);
   const std::array<int, 6> sums = TotalsRows(rows);
+  // Sized first, so that the grid does not grow (and lay itself out) once for
+  // every row stored below its last one.
+  grid.SendMessage(GM_SETDIMENSIONS, static_cast<std::uintptr_t>(sums[5]), 7);
   const auto putTotals = [&](std::size_t which, std::string_view marker, std::string_view label,
                              double total, double unit) {
     if (choice.Has(sums[which])) PutTotalsRow(grid, sums[which], marker, label, total, unit);

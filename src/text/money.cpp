@@ -10,7 +10,11 @@ double RoundDecimals(double value, int decimals) {
   return std::isfinite(rounded) ? rounded : kBlank;
 }
 
-double RoundCents(double value) { return RoundDecimals(value, 2); }
+double RoundCents(double value) {
+  // RoundDecimals with two decimals, without working out the scale each time.
+  const double rounded = std::floor(value * 100.0 + 0.5) / 100.0;
+  return std::isfinite(rounded) ? rounded : kBlank;
+}
 
 std::string FormatPlain(double value) {
   if (!std::isfinite(value)) return {};

@@ -3,8 +3,10 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -56,6 +58,30 @@ TEST(FormatFixed, MatchesPrintfInTheCLocale) {
     }
   }
   EXPECT_EQ(FormatInt(INT64_MIN), "-9223372036854775808");
+}
+
+// Amounts are rounded with one multiplication unless they lie near a half:
+// every kind of value must still read as printf writes it.
+TEST(FormatFixed, RoundsLikePrintfAcrossMagnitudesAndNearHalves) {
+  std::mt19937_64 random(11);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    const double cents = static_cast<double>(random() % 100000000) / 100.0;  // typed amounts
+    const double unit = std::ldexp(static_cast<double>(random() % (1u << 20)), -static_cast<int>(random() % 60));
+    const double half = (static_cast<double>(random() % 1000000) + 0.5) / 1000.0;  // x.xxx5
+    const double eighths = static_cast<double>(random() % 80000) / 8.0;           // exact ties
+    for (double v : {cents, unit, half, eighths, cents * 1e7, 1.0 / (1 + unit)}) {
+      values.push_back(v);
+      values.push_back(-v);
+    }
+  }
+  for (double value : values) {
+    for (int decimals = 0; decimals <= 6; ++decimals) {
+      char printed[512];
+      std::snprintf(printed, sizeof printed, "%0.*f", decimals, value);
+      ASSERT_EQ(FormatFixed(value, decimals), printed) << std::hexfloat << value << " " << decimals;
+    }
+  }
 }
 
 // A user's locale must never change what a file holds or how it reads.
