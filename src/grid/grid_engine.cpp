@@ -57,7 +57,7 @@ std::intptr_t GridEngine::SetCell(const GridCell* cell, const char* text) {
 std::intptr_t GridEngine::SetCellText(const GridCell* cell, std::string_view text) {
   if (!InRange(cell)) return -1;
   cells_.Store(cell->row, cell->col, state_.defaultProtection, text);
-  RefreshCursorProtection();
+  if (cell->row == state_.cursorRow && cell->col == state_.cursorCol) RefreshCursorProtection();
   host_.Invalidate();
   AfterStore(cell->row, cell->col);
   return 0;
