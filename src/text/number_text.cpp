@@ -15,48 +15,57 @@ constexpr std::array<double, 7> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6}
 // Below this the scaled value and its integer are exact in a double.
 constexpr double kExactScaled = 4e15;
 
-std::string FormatFixedExactly(double value, int decimals) {
-  // 309 integer digits, a sign, a point and the decimals fit.
-  std::array<char, 400> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+std::size_t FormatFixedExactly(std::span<char, kFixedChars> out, double value, int decimals) {
+  const auto result = std::to_chars(out.data(), out.data() + out.size(), value,
                                     std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  return std::string(buffer.data(), result.ptr);
+  if (result.ec != std::errc()) {
+    out[0] = '0';
+    return 1;
+  }
+  return static_cast<std::size_t>(result.ptr - out.data());
 }
 
 }  // namespace
 
-std::string FormatFixed(double value, int decimals) {
+std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int decimals) {
   // Amounts are formatted by the hundred thousand: most are rounded here with
   // one multiplication, and only halves and values too large take the exact
   // (and slower) conversion.
   if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size())) {
-    return FormatFixedExactly(value, decimals);
+    return FormatFixedExactly(out, value, decimals);
   }
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
   const double magnitude = std::fabs(value);
   const double scaled = std::nearbyint(magnitude * scale);
-  if (!(scaled < kExactScaled)) return FormatFixedExactly(value, decimals);
+  if (!(scaled < kExactScaled)) return FormatFixedExactly(out, value, decimals);
   // The exact product less the integer, rounded once. Rounding never crosses
   // a half, so a fraction below a half means the integer is the nearest one;
   // a half itself may be a tie or a rounded near-tie, and is left to the
   // exact conversion.
   const double fraction = std::fma(magnitude, scale, -scaled);
-  if (!(std::fabs(fraction) < 0.5)) return FormatFixedExactly(value, decimals);
+  if (!(std::fabs(fraction) < 0.5)) return FormatFixedExactly(out, value, decimals);
 
   // The digits, with zeros in front so that one stands before the point.
   const auto places = static_cast<std::size_t>(decimals);
-  std::array<char, 32> digits{};
+  std::array<char, 32> digits;
   digits.fill('0');
   char* const start = digits.data() + places + 1;
   const char* const end = std::to_chars(start, digits.data() + digits.size(),
                                         static_cast<std::int64_t>(scaled)).ptr;
   const char* const first = std::min<const char*>(start, end - places - 1);
-  std::string text;
-  if (std::signbit(value)) text += '-';
-  text.append(first, end - places);
-  if (places > 0) text.append(1, '.').append(end - places, end);
-  return text;
+  char* at = out.data();
+  if (std::signbit(value)) *at++ = '-';
+  at = std::copy(first, end - places, at);
+  if (places > 0) {
+    *at++ = '.';
+    at = std::copy(end - places, end, at);
+  }
+  return static_cast<std::size_t>(at - out.data());
+}
+
+std::string FormatFixed(double value, int decimals) {
+  std::array<char, kFixedChars> buffer;
+  return std::string(buffer.data(), FormatFixedTo(buffer, value, decimals));
 }
 
 std::string FormatInt(std::int64_t value) {

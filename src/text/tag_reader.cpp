@@ -1,7 +1,11 @@
 #include "text/tag_reader.h"
 
+#include <string.h>  // memmem
+
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -13,48 +17,60 @@
 
 namespace {
 
-// Position of needle in text[from, limit), or npos, by looking at each byte that
-// could start it. Markup is dense with '<', so this is quick only over short
-// distances.
-std::size_t SearchNear(std::string_view text, std::string_view needle, std::size_t from,
-                       std::size_t limit) {
-  const char* const base = text.data();
-  const char* const end = base + limit;
-  for (const char* at = base + from;;) {
-    const std::size_t left = static_cast<std::size_t>(end - at);
-    if (left < needle.size()) return std::string_view::npos;
-    const void* found = std::memchr(at, needle[0], left - needle.size() + 1);
-    if (!found) return std::string_view::npos;
-    at = static_cast<const char*>(found);
-    if (std::memcmp(at, needle.data(), needle.size()) == 0)
-      return static_cast<std::size_t>(at - base);
-    ++at;
+// Position of the first '<' in text[from, limit), or limit. Markup has one
+// every few bytes, too often for a library call each: eight bytes are
+// tested at a time, a byte equal to '<' showing as a high bit.
+std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u;
+  constexpr std::uint64_t kHighs = 0x8080808080808080u;
+  constexpr std::uint64_t kBrackets = kOnes * static_cast<unsigned char>('<');
+  std::size_t at = from;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; at + 8 <= limit; at += 8) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + at, sizeof word);
+      const std::uint64_t zeroed = word ^ kBrackets;
+      // The lowest flagged byte is always a true '<'; those above it may not be.
+      const std::uint64_t flags = (zeroed - kOnes) & ~zeroed & kHighs;
+      if (flags != 0) return at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+    }
   }
+  while (at < limit && text[at] != '<') ++at;
+  return at;
 }
 
-// Most lookups hit within a record's few hundred bytes; a lookup that has to
-// cross a budget or the whole document goes on with a skip search.
+// Position of a tag (needle starts with '<') in text[from, limit), or npos.
+// Most searches end within a record's few hundred bytes, where looking at
+// each '<' is quickest; a longer one goes on with the library's search.
 std::size_t Search(std::string_view text, std::string_view needle, std::size_t from,
                    std::size_t limit) {
   if (needle.empty() || from > limit || limit - from < needle.size())
     return std::string_view::npos;
-  constexpr std::size_t kNear = 2048;
-  if (limit - from <= kNear) return SearchNear(text, needle, from, limit);
-  const std::size_t nearLimit = from + kNear;
-  const std::size_t hit = SearchNear(text, needle, from, nearLimit);
-  if (hit != std::string_view::npos) return hit;
-  const auto first = text.begin() + static_cast<std::ptrdiff_t>(nearLimit - needle.size() + 1);
-  const auto last = text.begin() + static_cast<std::ptrdiff_t>(limit);
-  const auto far =
-      std::search(first, last, std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
-  return far == last ? std::string_view::npos : static_cast<std::size_t>(far - text.begin());
+  constexpr std::size_t kNear = 512;
+  const std::size_t nearEnd = std::min(limit, from + kNear);
+  for (std::size_t at = NextOpenBracket(text, from, nearEnd); at < nearEnd;
+       at = NextOpenBracket(text, at + 1, nearEnd)) {
+    if (needle.size() > limit - at) return std::string_view::npos;
+    if (std::memcmp(text.data() + at, needle.data(), needle.size()) == 0) return at;
+  }
+  if (nearEnd == limit) return std::string_view::npos;
+  // Resumes where the near part stopped looking for a '<'.
+  const void* found =
+      memmem(text.data() + nearEnd, limit - nearEnd, needle.data(), needle.size());
+  return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : std::string_view::npos;
 }
 
 constexpr std::size_t kMaxNumberBytes = 31;
 
-}  // namespace
-
-namespace {
+// Tag names are a few letters: compared here rather than by a library call.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 // The element whose opening tag "<name>" stands at openAt: found when its
 // closing tag follows before the limit.
@@ -70,6 +86,32 @@ bool CloseElement(std::string_view name, std::string_view text, std::size_t open
   element->contentEnd = closeAt;
   element->text = text;
   return true;
+}
+
+struct Closing {
+  std::size_t at = std::string_view::npos;  // of the closing tag
+  bool mayOpenKind = false;  // some '<' before it is followed by a kind's first letter
+};
+
+// The closing tag of the element opened at openAt, as a search for it would
+// find it, by looking at each '<' of the content: records are short and their
+// markup dense. The look also tells whether the content might hold elements
+// of the kinds asked for.
+Closing FindClosing(std::string_view name, std::string_view text, std::size_t openAt,
+                    std::size_t limit, const std::array<bool, 256>& opensKind) {
+  Closing closing;
+  const std::size_t closeBytes = name.size() + 3;
+  for (std::size_t at = NextOpenBracket(text, openAt + name.size() + 2, limit); at + 1 < limit;
+       at = NextOpenBracket(text, at + 1, limit)) {
+    const char next = text[at + 1];
+    if (next == '/' && limit - at >= closeBytes && text[at + closeBytes - 1] == '>' &&
+        text.compare(at + 2, name.size(), name) == 0) {
+      closing.at = at;
+      return closing;
+    }
+    closing.mayOpenKind = closing.mayOpenKind || opensKind[static_cast<unsigned char>(next)];
+  }
+  return closing;
 }
 
 }  // namespace
@@ -94,26 +136,39 @@ void ForEachElement(std::span<const std::string_view> names, std::string_view te
   // Where each kind's next search starts; npos once the kind has ended.
   std::array<std::size_t, kMostKinds> from{};
   from.fill(start);
+  // Only a '<' followed by the first letter of a kind can open one.
+  std::array<bool, 256> opensKind{};
+  for (std::size_t kind = 0; kind < kinds; ++kind) {
+    if (!names[kind].empty()) opensKind[static_cast<unsigned char>(names[kind][0])] = true;
+  }
   std::size_t open = kinds;
-  for (std::size_t at = start; open > 0 && at < limit; ++at) {
-    const void* next = std::memchr(text.data() + at, '<', limit - at);
-    if (!next) return;
-    at = static_cast<std::size_t>(static_cast<const char*>(next) - text.data());
+  for (std::size_t at = start; open > 0; ++at) {
+    at = NextOpenBracket(text, at, limit);
+    if (at + 1 >= limit) return;
+    if (!opensKind[static_cast<unsigned char>(text[at + 1])]) continue;
     const std::string_view rest = text.substr(at + 1, limit - at - 1);
+    std::size_t resumeAt = at;
     for (std::size_t kind = 0; kind < kinds; ++kind) {
       const std::string_view name = names[kind];
       if (from[kind] == std::string_view::npos || at < from[kind] || name.empty() ||
           rest.size() <= name.size() || rest[name.size()] != '>' || !rest.starts_with(name))
         continue;
-      CTagElement element;
-      if (!FindElement(name, text, at, limit, &element)) {
+      const Closing closing = FindClosing(name, text, at, limit, opensKind);
+      if (closing.at == std::string_view::npos) {
         from[kind] = std::string_view::npos;
         --open;
         continue;
       }
+      CTagElement element;
+      element.contentStart = at + name.size() + 2;
+      element.contentEnd = closing.at;
+      element.text = text;
       from[kind] = element.contentEnd;
       visit(kind, element);
+      // Content in which nothing can open an element is not looked at again.
+      if (!closing.mayOpenKind) resumeAt = closing.at;
     }
+    at = resumeAt;
   }
 }
 
@@ -183,35 +238,55 @@ bool ReadText(std::string_view name, std::string* destination, std::size_t maxCh
 
 TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
     : text_(text), start_(start), limit_(std::min(limit, text.size())) {
-  // "<NAME>" stands at i exactly when the first '<' or '>' after i is a '>'.
+  // "<NAME>" or "</NAME>" stands at i exactly when the first '<' or '>' after
+  // i is a '>'. The first closing tag after a name's first opening one is the
+  // one a search for it would find.
   for (std::size_t i = start_; i < limit_;) {
-    const void* open = std::memchr(text_.data() + i, '<', limit_ - i);
-    if (!open) break;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(open) - text_.data());
+    const std::size_t at = NextOpenBracket(text_, i, limit_);
     std::size_t j = at + 1;
     while (j < limit_ && text_[j] != '>' && text_[j] != '<') ++j;
-    if (j >= limit_) break;
+    if (j >= limit_) return;
     if (text_[j] == '<') {
       i = j;
       continue;
     }
-    const std::string_view name = text_.substr(at + 1, j - at - 1);
     i = j + 1;
-    if (name.empty() || name[0] == '/') continue;
-    bool known = false;
-    for (const FirstTag& tag : first_) known = known || tag.name == name;
-    if (known) continue;
-    if (first_.size() == kMostNames) {
-      complete_ = false;
-      break;
+    const bool closing = j > at + 1 && text_[at + 1] == '/';
+    const std::string_view name = text_.substr(at + (closing ? 2 : 1), j - at - (closing ? 2 : 1));
+    if (name.empty()) continue;
+    FirstTag* const known = Known(name);
+    if (closing) {
+      if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = at;
+      continue;
     }
-    first_.push_back({name, at});
+    if (known != nullptr) continue;
+    if (count_ == first_.size()) {
+      complete_ = false;
+      return;
+    }
+    first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
   }
 }
 
+TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
+  // Newest first: a closing tag mostly follows its opening one.
+  for (std::size_t i = count_; i-- > 0;) {
+    if (SameName(first_[i].Name(), name)) return &first_[i];
+  }
+  return nullptr;
+}
+
 bool TagIndex::FindElement(std::string_view name, CTagElement* element) const {
-  for (const FirstTag& tag : first_) {
-    if (tag.name == name) return CloseElement(name, text_, tag.at, limit_, element);
+  for (std::size_t i = 0; i < count_; ++i) {
+    const FirstTag& tag = first_[i];
+    if (!SameName(tag.Name(), name)) continue;
+    // A pass cut short may not have reached the closing tag.
+    if (tag.closeAt == std::string_view::npos)
+      return !complete_ && CloseElement(name, text_, tag.at, limit_, element);
+    element->contentStart = tag.at + name.size() + 2;
+    element->contentEnd = tag.closeAt;
+    element->text = text_;
+    return true;
   }
   // A name beyond those kept may still stand in the record.
   return !complete_ && ::FindElement(name, text_, start_, limit_, element);

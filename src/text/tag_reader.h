@@ -2,13 +2,13 @@
 // Element lookup by plain search for "<NAME>" and the first "</NAME>" after it,
 // within [start, limit) of a text. No nesting, attributes or entities.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct CTagElement {
   std::size_t contentStart = 0;  // first byte after the opening tag
@@ -31,15 +31,23 @@ class TagIndex {
   bool ReadText(std::string_view name, std::string* destination, std::size_t maxChars) const;
 
  private:
+  // A name's first opening tag and the first closing tag after it.
+  // Plain fields, so that the table costs nothing to set up.
   struct FirstTag {
-    std::string_view name;
+    const char* name;
+    std::size_t nameSize;
     std::size_t at;
+    std::size_t closeAt;  // npos: none before the limit
+    std::string_view Name() const { return {name, nameSize}; }
   };
-  static constexpr std::size_t kMostNames = 32;
+  FirstTag* Known(std::string_view name);
+
   std::string_view text_;
   std::size_t start_;
   std::size_t limit_;
-  std::vector<FirstTag> first_;
+  // Left unset beyond count_: a record is read with one index each.
+  std::array<FirstTag, 32> first_;
+  std::size_t count_ = 0;
   bool complete_ = true;  // false when the record has more names than are kept
 };
 
