@@ -17,26 +17,40 @@
 
 namespace {
 
-// Position of the first '<' in text[from, limit), or limit. Markup has one
-// every few bytes, too often for a library call each: eight bytes are
-// tested at a time, a byte equal to '<' showing as a high bit.
-std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101u;
-  constexpr std::uint64_t kHighs = 0x8080808080808080u;
-  constexpr std::uint64_t kBrackets = kOnes * static_cast<unsigned char>('<');
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
+
+// 0x80 in every byte of word equal to c, nothing elsewhere.
+std::uint64_t BytesEqual(std::uint64_t word, char c) {
+  const std::uint64_t zeroed = word ^ (kOnes * static_cast<unsigned char>(c));
+  return ~(((zeroed & kLows) + kLows) | zeroed | kLows);
+}
+
+// Position of the first '<' in text[from, limit), or limit; with openingOnly,
+// of the first one not followed by '/'. Markup has a '<' every few bytes, too
+// often for a library call each: eight bytes are tested at a time.
+std::size_t NextBracket(std::string_view text, std::size_t from, std::size_t limit,
+                        bool openingOnly) {
   std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
     for (; at + 8 <= limit; at += 8) {
       std::uint64_t word = 0;
       std::memcpy(&word, text.data() + at, sizeof word);
-      const std::uint64_t zeroed = word ^ kBrackets;
-      // The lowest flagged byte is always a true '<'; those above it may not be.
-      const std::uint64_t flags = (zeroed - kOnes) & ~zeroed & kHighs;
-      if (flags != 0) return at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+      std::uint64_t brackets = BytesEqual(word, '<');
+      // A '/' in the next byte marks a closing tag; the last byte's next byte
+      // lies beyond the word and is left to the caller.
+      if (openingOnly) brackets &= ~(BytesEqual(word, '/') >> 8);
+      if (brackets != 0) return at + static_cast<std::size_t>(std::countr_zero(brackets)) / 8;
     }
   }
-  while (at < limit && text[at] != '<') ++at;
+  for (; at < limit; ++at) {
+    if (text[at] == '<' && !(openingOnly && at + 1 < limit && text[at + 1] == '/')) return at;
+  }
   return at;
+}
+
+std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
+  return NextBracket(text, from, limit, false);
 }
 
 // Position of a tag (needle starts with '<') in text[from, limit), or npos.
@@ -88,32 +102,6 @@ bool CloseElement(std::string_view name, std::string_view text, std::size_t open
   return true;
 }
 
-struct Closing {
-  std::size_t at = std::string_view::npos;  // of the closing tag
-  bool mayOpenKind = false;  // some '<' before it is followed by a kind's first letter
-};
-
-// The closing tag of the element opened at openAt, as a search for it would
-// find it, by looking at each '<' of the content: records are short and their
-// markup dense. The look also tells whether the content might hold elements
-// of the kinds asked for.
-Closing FindClosing(std::string_view name, std::string_view text, std::size_t openAt,
-                    std::size_t limit, const std::array<bool, 256>& opensKind) {
-  Closing closing;
-  const std::size_t closeBytes = name.size() + 3;
-  for (std::size_t at = NextOpenBracket(text, openAt + name.size() + 2, limit); at + 1 < limit;
-       at = NextOpenBracket(text, at + 1, limit)) {
-    const char next = text[at + 1];
-    if (next == '/' && limit - at >= closeBytes && text[at + closeBytes - 1] == '>' &&
-        text.compare(at + 2, name.size(), name) == 0) {
-      closing.at = at;
-      return closing;
-    }
-    closing.mayOpenKind = closing.mayOpenKind || opensKind[static_cast<unsigned char>(next)];
-  }
-  return closing;
-}
-
 }  // namespace
 
 bool FindElement(std::string_view name, std::string_view text, std::size_t start,
@@ -127,9 +115,9 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
   return openAt != std::string_view::npos && CloseElement(name, text, openAt, limit, element);
 }
 
-void ForEachElement(std::span<const std::string_view> names, std::string_view text,
-                    std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
+void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                           std::size_t start, std::size_t limit,
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit) {
   constexpr std::size_t kMostKinds = 8;
   limit = std::min(limit, text.size());
   const std::size_t kinds = std::min(names.size(), kMostKinds);
@@ -138,12 +126,15 @@ void ForEachElement(std::span<const std::string_view> names, std::string_view te
   from.fill(start);
   // Only a '<' followed by the first letter of a kind can open one.
   std::array<bool, 256> opensKind{};
+  TagLetters kindLetters;
   for (std::size_t kind = 0; kind < kinds; ++kind) {
-    if (!names[kind].empty()) opensKind[static_cast<unsigned char>(names[kind][0])] = true;
+    if (names[kind].empty()) continue;
+    opensKind[static_cast<unsigned char>(names[kind][0])] = true;
+    kindLetters |= TagLetters::Of(names[kind][0]);
   }
   std::size_t open = kinds;
   for (std::size_t at = start; open > 0; ++at) {
-    at = NextOpenBracket(text, at, limit);
+    at = NextBracket(text, at, limit, /*openingOnly=*/true);
     if (at + 1 >= limit) return;
     if (!opensKind[static_cast<unsigned char>(text[at + 1])]) continue;
     const std::string_view rest = text.substr(at + 1, limit - at - 1);
@@ -153,23 +144,27 @@ void ForEachElement(std::span<const std::string_view> names, std::string_view te
       if (from[kind] == std::string_view::npos || at < from[kind] || name.empty() ||
           rest.size() <= name.size() || rest[name.size()] != '>' || !rest.starts_with(name))
         continue;
-      const Closing closing = FindClosing(name, text, at, limit, opensKind);
-      if (closing.at == std::string_view::npos) {
+      const TagIndex content = TagIndex::OfElement(name, text, at, limit);
+      if (!content.Closed()) {
         from[kind] = std::string_view::npos;
         --open;
         continue;
       }
-      CTagElement element;
-      element.contentStart = at + name.size() + 2;
-      element.contentEnd = closing.at;
-      element.text = text;
-      from[kind] = element.contentEnd;
-      visit(kind, element);
+      from[kind] = content.Element().contentEnd;
+      visit(kind, content);
       // Content in which nothing can open an element is not looked at again.
-      if (!closing.mayOpenKind) resumeAt = closing.at;
+      if (!content.OpeningLetters().Meets(kindLetters)) resumeAt = content.Element().contentEnd;
     }
     at = resumeAt;
   }
+}
+
+void ForEachElement(std::span<const std::string_view> names, std::string_view text,
+                    std::size_t start, std::size_t limit,
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
+  ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
+    visit(kind, content.Element());
+  });
 }
 
 namespace {
@@ -238,9 +233,26 @@ bool ReadText(std::string_view name, std::string* destination, std::size_t maxCh
 
 TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
     : text_(text), start_(start), limit_(std::min(limit, text.size())) {
+  Scan({});
+}
+
+TagIndex TagIndex::OfElement(std::string_view name, std::string_view text, std::size_t openAt,
+                             std::size_t limit) {
+  TagIndex index(text, openAt + name.size() + 2, limit, name);
+  return index;
+}
+
+TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit,
+                   std::string_view closingName)
+    : text_(text), start_(start), limit_(std::min(limit, text.size())), closed_(false) {
+  Scan(closingName);
+}
+
+void TagIndex::Scan(std::string_view closingName) {
   // "<NAME>" or "</NAME>" stands at i exactly when the first '<' or '>' after
   // i is a '>'. The first closing tag after a name's first opening one is the
-  // one a search for it would find.
+  // one a search for it would find; so is the first closing tag of the
+  // element whose content this is.
   for (std::size_t i = start_; i < limit_;) {
     const std::size_t at = NextOpenBracket(text_, i, limit_);
     std::size_t j = at + 1;
@@ -254,6 +266,13 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
     const bool closing = j > at + 1 && text_[at + 1] == '/';
     const std::string_view name = text_.substr(at + (closing ? 2 : 1), j - at - (closing ? 2 : 1));
     if (name.empty()) continue;
+    if (closing && !closingName.empty() && SameName(name, closingName)) {
+      limit_ = at;
+      closed_ = true;
+      return;
+    }
+    if (!closing) openLetters_ |= TagLetters::Of(name[0]);
+    if (!complete_) continue;  // only the closing tag is still looked for
     FirstTag* const known = Known(name);
     if (closing) {
       if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = at;
@@ -262,13 +281,16 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
     if (known != nullptr) continue;
     if (count_ == first_.size()) {
       complete_ = false;
-      return;
+      if (closingName.empty()) return;
+      continue;
     }
     first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
+    names_ |= NameBit(name);
   }
 }
 
 TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
+  if ((names_ & NameBit(name)) == 0) return nullptr;
   // Newest first: a closing tag mostly follows its opening one.
   for (std::size_t i = count_; i-- > 0;) {
     if (SameName(first_[i].Name(), name)) return &first_[i];
@@ -277,6 +299,9 @@ TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
 }
 
 bool TagIndex::FindElement(std::string_view name, CTagElement* element) const {
+  if (!name.empty() && (names_ & NameBit(name)) == 0) {
+    return !complete_ && ::FindElement(name, text_, start_, limit_, element);
+  }
   for (std::size_t i = 0; i < count_; ++i) {
     const FirstTag& tag = first_[i];
     if (!SameName(tag.Name(), name)) continue;

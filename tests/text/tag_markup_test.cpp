@@ -90,6 +90,20 @@ TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
         visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
       });
       EXPECT_EQ(visited, expected) << start << " " << limit;
+      // Each element's content indexed in the pass that found its end reads as
+      // the plain search over that content.
+      visited.clear();
+      ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
+        const CTagElement element = content.Element();
+        visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
+        for (std::string_view name : names) {
+          CTagElement inner;
+          ASSERT_EQ(SpanOf(content.FindElement(name, &inner), inner),
+                    PlainFind(name, text, element.contentStart, element.contentEnd))
+              << name << " in the element at " << visited.back()[0];
+        }
+      });
+      EXPECT_EQ(visited, expected) << start << " " << limit;
     }
   }
 }

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <tuple>
@@ -81,6 +82,31 @@ TEST(FormatFixed, RoundsLikePrintfAcrossMagnitudesAndNearHalves) {
       std::snprintf(printed, sizeof printed, "%0.*f", decimals, value);
       ASSERT_EQ(FormatFixed(value, decimals), printed) << std::hexfloat << value << " " << decimals;
     }
+  }
+}
+
+// Plain decimals are read with one division: they must come out as the C
+// conversion reads them, to the last bit, with every other form left to it.
+TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
+  std::mt19937_64 random(5);
+  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-5", ".5", "1.2.3", "12.5abc", "  7.25",
+                                    "+3.5", "999999999999999", "9999999999999999.5"};
+  for (int i = 0; i < 50000; ++i) {
+    std::string text = random() % 4 == 0 ? "-" : "";
+    const int digits = 1 + static_cast<int>(random() % 17);
+    const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && d > 0) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    double scanned = 0;
+    ASSERT_EQ(ScanReal(text, &scanned), NumberScan::kOk) << text;
+    const double expected = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(std::signbit(scanned), std::signbit(expected)) << text;
+    ASSERT_EQ(scanned, expected) << text;
   }
 }
 
