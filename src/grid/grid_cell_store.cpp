@@ -31,6 +31,7 @@ bool IsLetter(unsigned char c) {
 }  // namespace
 
 char ClassifyCellText(std::string_view text) {
+  if (text.empty()) return 'A';
   if (EqualsUpper(text, "TRUE")) return 'T';
   if (EqualsUpper(text, "FALSE")) return 'F';
   if (!text.empty() && text.front() == '~') return 'G';
@@ -92,6 +93,7 @@ void GridRowCells::Reserve(int col, std::size_t textBytes) {
   const std::size_t units = static_cast<std::size_t>(slots) + UnitsFor(capacity);
   std::unique_ptr<Slot[]> block(new Slot[units]);
   std::copy(Slots(), Slots() + slots_, block.get());
+  std::fill(block.get() + slots_, block.get() + slots, Slot{0, 0, 0, 0});
   std::copy(Texts(), Texts() + textBytes_, reinterpret_cast<char*>(block.get() + slots));
   block_ = std::move(block);
   units_ = static_cast<std::uint32_t>(units);
@@ -147,7 +149,7 @@ bool GridRowCells::SetProtection(int col, char protection) {
 bool GridRowCells::Remove(int col) {
   if (col < 0 || col >= slots_ || Slots()[col].type == 0) return false;
   ReplaceText(col, {});
-  Slots()[col] = Slot{};
+  Slots()[col] = Slot{0, 0, 0, 0};
   if (--count_ == 0) *this = GridRowCells{};
   return true;
 }

@@ -44,12 +44,13 @@ class GridRowCells {
                const std::function<void(int col, const StoredCell&)>& visit) const;
 
  private:
-  // type 0 marks a column without a cell.
+  // type 0 marks a column without a cell. Plain fields: a new block's text
+  // part is never read before it is written, so it is left unset.
   struct Slot {
-    std::uint32_t offset = 0;
-    std::uint16_t length = 0;
-    char protection = 0;
-    char type = 0;
+    std::uint32_t offset;
+    std::uint16_t length;
+    char protection;
+    char type;
   };
   const Slot* Slots() const { return block_.get(); }
   Slot* Slots() { return block_.get(); }
