@@ -51,13 +51,15 @@ inline std::string SaveSyntheticWorksheet(const char* name, std::size_t targetBy
   ScopedPlatform installed(platform);
   CBudgetWorksheet worksheet;
   worksheet.name = "Willow Creek Ranch";
+  std::size_t bytes = 0;
   for (int i = 0;; ++i) {
-    FillSyntheticBudget(*worksheet.GetBudget(i, true), lines);
+    CCropBudget& budget = *worksheet.GetBudget(i, true);
+    FillSyntheticBudget(budget, lines);
     if (targetBytes == 0) break;
-    if (i % 10 != 9) continue;
     CTagBuffer buffer;
-    worksheet.WriteTags(buffer);
-    if (buffer.GetLength() >= targetBytes) break;
+    budget.WriteTags(buffer, "LIVESTOCKBUDGET");
+    bytes += buffer.GetLength();
+    if (bytes >= targetBytes) break;
   }
   const std::string file = (std::filesystem::temp_directory_path() / name).string();
   worksheet.Save(file);

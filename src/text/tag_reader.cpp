@@ -26,31 +26,57 @@ std::uint64_t BytesEqual(std::uint64_t word, char c) {
   return ~(((zeroed & kLows) + kLows) | zeroed | kLows);
 }
 
-// Position of the first '<' in text[from, limit), or limit; with openingOnly,
-// of the first one not followed by '/'. Markup has a '<' every few bytes, too
-// often for a library call each: eight bytes are tested at a time.
-std::size_t NextBracket(std::string_view text, std::size_t from, std::size_t limit,
-                        bool openingOnly) {
+// Position of the first byte of text[from, limit) that isMarked accepts, or
+// limit. Markup has a '<' every few bytes, too often for a library call each:
+// eight bytes are tested at a time by marks, which sets 0x80 in each byte that
+// may be one (the lowest such byte is looked at with isMarked).
+template <typename Marks, typename IsMarked>
+std::size_t FirstMarked(std::string_view text, std::size_t from, std::size_t limit, Marks marks,
+                        IsMarked isMarked) {
   std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
     for (; at + 8 <= limit; at += 8) {
       std::uint64_t word = 0;
       std::memcpy(&word, text.data() + at, sizeof word);
-      std::uint64_t brackets = BytesEqual(word, '<');
-      // A '/' in the next byte marks a closing tag; the last byte's next byte
-      // lies beyond the word and is left to the caller.
-      if (openingOnly) brackets &= ~(BytesEqual(word, '/') >> 8);
-      if (brackets != 0) return at + static_cast<std::size_t>(std::countr_zero(brackets)) / 8;
+      std::uint64_t flags = marks(word);
+      for (; flags != 0; flags &= flags - 1) {
+        const std::size_t found = at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+        if (isMarked(found)) return found;
+      }
     }
   }
-  for (; at < limit; ++at) {
-    if (text[at] == '<' && !(openingOnly && at + 1 < limit && text[at + 1] == '/')) return at;
-  }
+  while (at < limit && !isMarked(at)) ++at;
   return at;
+}
+
+// Position of the first '<' in text[from, limit), or limit; with openingOnly,
+// of the first one not followed by '/'.
+std::size_t NextBracket(std::string_view text, std::size_t from, std::size_t limit,
+                        bool openingOnly) {
+  return FirstMarked(
+      text, from, limit,
+      [&](std::uint64_t word) {
+        // A '/' in the next byte marks a closing tag; the last byte's next
+        // byte lies beyond the word and is left to isMarked.
+        const std::uint64_t brackets = BytesEqual(word, '<');
+        return openingOnly ? brackets & ~(BytesEqual(word, '/') >> 8) : brackets;
+      },
+      [&](std::size_t at) {
+        return text[at] == '<' && !(openingOnly && at + 1 < limit && text[at + 1] == '/');
+      });
 }
 
 std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
   return NextBracket(text, from, limit, false);
+}
+
+// Position of the first '<' or '>' in text[from, limit), or limit: the end
+// of a tag's name.
+std::size_t NameEnd(std::string_view text, std::size_t from, std::size_t limit) {
+  return FirstMarked(
+      text, from, limit,
+      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
+      [&](std::size_t at) { return text[at] == '<' || text[at] == '>'; });
 }
 
 // Position of a tag (needle starts with '<') in text[from, limit), or npos.
@@ -255,8 +281,8 @@ void TagIndex::Scan(std::string_view closingName) {
   // element whose content this is.
   for (std::size_t i = start_; i < limit_;) {
     const std::size_t at = NextOpenBracket(text_, i, limit_);
-    std::size_t j = at + 1;
-    while (j < limit_ && text_[j] != '>' && text_[j] != '<') ++j;
+    if (at >= limit_) return;
+    const std::size_t j = NameEnd(text_, at + 1, limit_);
     if (j >= limit_) return;
     if (text_[j] == '<') {
       i = j;
