@@ -12,7 +12,8 @@ bool FitsNumberElement(double value) {
 namespace {
 
 constexpr std::array<double, 7> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
-// Below this the scaled value and its integer are exact in a double.
+// Below this (2^52) the scaled value, its integer and their halves are exact
+// in a double.
 constexpr double kExactScaled = 4e15;
 
 std::size_t FormatFixedExactly(std::span<char, kFixedChars> out, double value, int decimals) {
@@ -36,14 +37,14 @@ std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int de
   }
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
   const double magnitude = std::fabs(value);
-  const double scaled = std::nearbyint(magnitude * scale);
+  const double product = magnitude * scale;
+  const double scaled = std::nearbyint(product);
   if (!(scaled < kExactScaled)) return FormatFixedExactly(out, value, decimals);
-  // The exact product less the integer, rounded once. Rounding never crosses
-  // a half, so a fraction below a half means the integer is the nearest one;
-  // a half itself may be a tie or a rounded near-tie, and is left to the
-  // exact conversion.
-  const double fraction = std::fma(magnitude, scale, -scaled);
-  if (!(std::fabs(fraction) < 0.5)) return FormatFixedExactly(out, value, decimals);
+  // Rounding is monotonic and the integer's halves are doubles here, so a
+  // rounded product less than a half from the integer means the exact product
+  // is too; a half itself may be a tie or a near-tie rounded onto it, and is
+  // left to the exact conversion. The subtraction is exact.
+  if (!(std::fabs(product - scaled) < 0.5)) return FormatFixedExactly(out, value, decimals);
 
   // The digits, with zeros in front so that one stands before the point.
   const auto places = static_cast<std::size_t>(decimals);
