@@ -2,11 +2,14 @@
 // Synthetic worksheets for the benchmarks: budgets of quantity lines with a
 // heading every 25 lines and an operating interest row.
 
+#include <array>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "text/tag_buffer.h"
 #include "document/worksheet.h"
+#include "model/line_chain.h"
 #include "headless/headless_platform.h"
 
 inline void FillSyntheticBudget(CCropBudget& budget, int lines) {
@@ -16,8 +19,14 @@ inline void FillSyntheticBudget(CCropBudget& budget, int lines) {
   budget.herdUnitName = "Cow";
   budget.interestRate = 8;
   budget.interestTerm = 6;
+  // Appended through each section's tail: AppendLine walks the section.
+  std::array<LineSlot*, 3> tails{};
+  for (int s = 0; s < 3; ++s) tails[s] = &TailSlot(budget.sections[s]);
   for (int i = 0; i < lines; ++i) {
-    CBudgetLine& line = budget.AppendLine(i % 3);
+    LineSlot*& tail = tails[i % 3];
+    *tail = std::make_unique<CBudgetLine>();
+    CBudgetLine& line = **tail;
+    tail = &line.next;
     if (i % 25 == 0) {
       line.label = "Heading " + std::to_string(i);
       line.kind = kKindHeading;
@@ -42,13 +51,15 @@ inline std::string SaveSyntheticWorksheet(const char* name, std::size_t targetBy
   ScopedPlatform installed(platform);
   CBudgetWorksheet worksheet;
   worksheet.name = "Willow Creek Ranch";
+  std::size_t bytes = 0;
   for (int i = 0;; ++i) {
-    FillSyntheticBudget(*worksheet.GetBudget(i, true), lines);
+    CCropBudget& budget = *worksheet.GetBudget(i, true);
+    FillSyntheticBudget(budget, lines);
     if (targetBytes == 0) break;
-    if (i % 10 != 9) continue;
     CTagBuffer buffer;
-    worksheet.WriteTags(buffer);
-    if (buffer.GetLength() >= targetBytes) break;
+    budget.WriteTags(buffer, "LIVESTOCKBUDGET");
+    bytes += buffer.GetLength();
+    if (bytes >= targetBytes) break;
   }
   const std::string file = (std::filesystem::temp_directory_path() / name).string();
   worksheet.Save(file);

@@ -59,7 +59,7 @@ void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {
   budget->SetValue(row, col, GetGridCellText(grid, row, col), &message);
   if (!message.empty()) App_MessageBox(message);
   SetDocumentModified();
-  budget->FillGrid(grid);
+  budget->FillGridAfterEdit(grid, row);
   QRN_SetHelpMessage(window);
   ShowAnalysis(budget, false, 0);
 }

@@ -1,5 +1,8 @@
 #include "grid/grid_cell_store.h"
 
+#include <algorithm>
+#include <string>
+
 #include "text/utf8_text.h"
 #include "grid/grid_messages.h"
 
@@ -28,6 +31,7 @@ bool IsLetter(unsigned char c) {
 }  // namespace
 
 char ClassifyCellText(std::string_view text) {
+  if (text.empty()) return 'A';
   if (EqualsUpper(text, "TRUE")) return 'T';
   if (EqualsUpper(text, "FALSE")) return 'F';
   if (!text.empty() && text.front() == '~') return 'G';
@@ -54,70 +58,185 @@ int CellTypeNumber(char type) {
   }
 }
 
-const StoredCell* GridCellStore::Find(int row, int col) const {
-  if (!InStoreRange(row, col)) return nullptr;
-  const auto it = cells_.find(Key(row, col));
-  return it == cells_.end() ? nullptr : &it->second;
+namespace {
+
+constexpr std::size_t kSlotBytes = 8;  // one slot: offset, length, protection, type
+// Slots come eight columns at a time, so a row filled left to right gets its
+// slots once; texts grow by half again, so a row filled cell by cell is
+// copied a few times, not once per cell.
+constexpr int kSlotStep = 8;
+constexpr std::size_t kFirstTextBytes = 64;
+
+std::size_t UnitsFor(std::size_t bytes) { return (bytes + kSlotBytes - 1) / kSlotBytes; }
+
+bool Overlaps(std::string_view text, const char* begin, std::size_t size) {
+  if (text.empty() || begin == nullptr) return false;
+  const std::less<const char*> before;
+  return !before(text.data(), begin) && before(text.data(), begin + size);
 }
 
-StoredCell* GridCellStore::Find(int row, int col) {
-  if (!InStoreRange(row, col)) return nullptr;
-  const auto it = cells_.find(Key(row, col));
-  return it == cells_.end() ? nullptr : &it->second;
+}  // namespace
+
+std::optional<StoredCell> GridRowCells::Find(int col) const {
+  if (col < 0 || col >= slots_) return std::nullopt;
+  const Slot& slot = Slots()[col];
+  if (slot.type == 0) return std::nullopt;
+  return StoredCell{slot.protection, slot.type, std::string_view(Texts() + slot.offset, slot.length)};
+}
+
+void GridRowCells::Reserve(int col, std::size_t textBytes) {
+  static_assert(sizeof(Slot) == kSlotBytes);
+  const int slots = col < slots_ ? slots_ : std::min((col / kSlotStep + 1) * kSlotStep, kGridMaxCols + 1);
+  if (slots == slots_ && textBytes <= TextCapacity()) return;
+  std::size_t capacity = std::max(TextCapacity(), kFirstTextBytes);
+  while (capacity < textBytes) capacity += capacity / 2;
+  const std::size_t units = static_cast<std::size_t>(slots) + UnitsFor(capacity);
+  std::unique_ptr<Slot[]> block(new Slot[units]);
+  std::copy(Slots(), Slots() + slots_, block.get());
+  std::fill(block.get() + slots_, block.get() + slots, Slot{0, 0, 0, 0});
+  std::copy(Texts(), Texts() + textBytes_, reinterpret_cast<char*>(block.get() + slots));
+  block_ = std::move(block);
+  units_ = static_cast<std::uint32_t>(units);
+  slots_ = static_cast<std::uint16_t>(slots);
+}
+
+void GridRowCells::ReplaceText(int col, std::string_view text) {
+  Slot& slot = Slots()[col];
+  if (slot.type != 0 && slot.length == text.size()) {
+    std::copy(text.begin(), text.end(), Texts() + slot.offset);
+    return;
+  }
+  if (slot.type != 0 && slot.length > 0) {
+    // Close the gap the old text leaves; the texts after it move down.
+    const std::uint32_t gapEnd = slot.offset + slot.length;
+    std::copy(Texts() + gapEnd, Texts() + textBytes_, Texts() + slot.offset);
+    for (int c = 0; c < slots_; ++c) {
+      Slot& other = Slots()[c];
+      if (other.type != 0 && other.offset >= gapEnd) other.offset -= slot.length;
+    }
+    textBytes_ -= slot.length;
+  }
+  Reserve(col, textBytes_ + text.size());
+  Slot& kept = Slots()[col];
+  std::copy(text.begin(), text.end(), Texts() + textBytes_);
+  kept.offset = textBytes_;
+  kept.length = static_cast<std::uint16_t>(text.size());
+  textBytes_ += static_cast<std::uint32_t>(text.size());
+}
+
+bool GridRowCells::Store(int col, char protection, char type, std::string_view text) {
+  if (Overlaps(text, Texts(), TextCapacity())) {
+    // A text read from this row would move under the copy.
+    const std::string copy(text);
+    return Store(col, protection, type, copy);
+  }
+  Reserve(col, textBytes_);
+  ReplaceText(col, text);
+  Slot& slot = Slots()[col];
+  const bool added = slot.type == 0;
+  slot.protection = protection;
+  slot.type = type;
+  if (added) ++count_;
+  return added;
+}
+
+bool GridRowCells::SetProtection(int col, char protection) {
+  if (col < 0 || col >= slots_ || Slots()[col].type == 0) return false;
+  Slots()[col].protection = protection;
+  return true;
+}
+
+bool GridRowCells::Remove(int col) {
+  if (col < 0 || col >= slots_ || Slots()[col].type == 0) return false;
+  ReplaceText(col, {});
+  Slots()[col] = Slot{0, 0, 0, 0};
+  if (--count_ == 0) *this = GridRowCells{};
+  return true;
+}
+
+int GridRowCells::RemoveAfter(int col) {
+  int removed = 0;
+  for (int c = slots_ - 1; c > col && count_ > 0; --c) {
+    if (Remove(c)) ++removed;
+  }
+  return removed;
+}
+
+void GridRowCells::ForEach(int firstCol, int lastCol,
+                           const std::function<void(int col, const StoredCell&)>& visit) const {
+  for (int col = std::max(firstCol, 0); col <= lastCol && col < slots_; ++col) {
+    if (const std::optional<StoredCell> cell = Find(col)) visit(col, *cell);
+  }
+}
+
+std::optional<StoredCell> GridCellStore::Find(int row, int col) const {
+  if (!InStoreRange(row, col) || static_cast<std::size_t>(row) >= rows_.size()) return std::nullopt;
+  return rows_[static_cast<std::size_t>(row)].Find(col);
 }
 
 void GridCellStore::Store(int row, int col, char protection, std::string_view text) {
-  // The key packs the column into 9 bits; anything wider would alias another cell.
   if (!InStoreRange(row, col)) return;
   const std::string_view kept = FirstChars(text, kGridCellMaxChars);
-  StoredCell& cell = cells_[Key(row, col)];
-  cell.protection = protection;
-  cell.type = ClassifyCellText(kept);
-  cell.text.assign(kept);
+  const auto index = static_cast<std::size_t>(row);
+  if (index >= rows_.size()) rows_.resize(index + 1);
+  if (rows_[index].Store(col, protection, ClassifyCellText(kept), kept)) ++size_;
+}
+
+bool GridCellStore::SetProtection(int row, int col, char protection) {
+  if (!InStoreRange(row, col) || static_cast<std::size_t>(row) >= rows_.size()) return false;
+  return rows_[static_cast<std::size_t>(row)].SetProtection(col, protection);
 }
 
 bool GridCellStore::Remove(int row, int col) {
-  if (!InStoreRange(row, col)) return false;
-  return cells_.erase(Key(row, col)) > 0;
+  if (!InStoreRange(row, col) || static_cast<std::size_t>(row) >= rows_.size()) return false;
+  if (!rows_[static_cast<std::size_t>(row)].Remove(col)) return false;
+  --size_;
+  TrimEmptyRows();
+  return true;
 }
 
-int GridCellStore::LastRow() const {
-  if (cells_.empty()) return 0;
-  return static_cast<int>(cells_.rbegin()->first >> 9);
+void GridCellStore::RemoveRowsAfter(int row) {
+  if (row < 0) row = 0;
+  const auto kept = static_cast<std::size_t>(row) + 1;
+  if (rows_.size() <= kept) return;
+  for (std::size_t r = kept; r < rows_.size(); ++r) size_ -= static_cast<std::size_t>(rows_[r].Count());
+  rows_.resize(kept);
+  TrimEmptyRows();
+  // A short table after a tall one need not keep the tall one's row index.
+  if (rows_.capacity() > 2 * rows_.size() + 1024) rows_.shrink_to_fit();
+}
+
+void GridCellStore::RemoveColumnsAfter(int col) {
+  if (col < 0) col = 0;
+  for (GridRowCells& row : rows_) size_ -= static_cast<std::size_t>(row.RemoveAfter(col));
+  TrimEmptyRows();
+}
+
+void GridCellStore::Clear() {
+  rows_ = std::vector<GridRowCells>();
+  size_ = 0;
+}
+
+void GridCellStore::TrimEmptyRows() {
+  while (!rows_.empty() && rows_.back().Count() == 0) rows_.pop_back();
+}
+
+std::size_t GridCellStore::AllocatedBytes() const {
+  std::size_t bytes = rows_.capacity() * sizeof(GridRowCells);
+  for (const GridRowCells& row : rows_) bytes += row.AllocatedBytes();
+  return bytes;
 }
 
 void GridCellStore::ForEach(
     const std::function<void(int row, int col, const StoredCell&)>& visit) const {
-  for (const auto& [key, cell] : cells_) {
-    visit(static_cast<int>(key >> 9), static_cast<int>(key & 0x1FF), cell);
+  for (std::size_t r = 0; r < rows_.size(); ++r) {
+    const int row = static_cast<int>(r);
+    rows_[r].ForEach(0, kGridMaxCols, [&](int col, const StoredCell& cell) { visit(row, col, cell); });
   }
 }
 
 void GridCellStore::ForEachInRow(int row, int firstCol, int lastCol,
                                  const std::function<void(int col, const StoredCell&)>& visit) const {
-  if (row < 0 || row > kGridMaxRows) return;
-  if (firstCol < 0) firstCol = 0;
-  if (lastCol > kGridMaxCols) lastCol = kGridMaxCols;
-  if (firstCol > lastCol) return;
-  const auto end = cells_.upper_bound(Key(row, lastCol));
-  for (auto it = cells_.lower_bound(Key(row, firstCol)); it != end; ++it) {
-    visit(static_cast<int>(it->first & 0x1FF), it->second);
-  }
-}
-
-void GridCellStore::RemoveRowsAfter(int row) {
-  if (row < 0) row = 0;
-  if (row >= kGridMaxRows) return;
-  cells_.erase(cells_.lower_bound(Key(row + 1, 0)), cells_.end());
-}
-
-void GridCellStore::RemoveColumnsAfter(int col) {
-  if (col < 0) col = 0;
-  for (auto cell = cells_.begin(); cell != cells_.end();) {
-    if (static_cast<int>(cell->first & 0x1FF) > col) {
-      cell = cells_.erase(cell);
-    } else {
-      ++cell;
-    }
-  }
+  if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return;
+  rows_[static_cast<std::size_t>(row)].ForEach(firstCol, std::min(lastCol, kGridMaxCols), visit);
 }

@@ -61,8 +61,8 @@ void GridEngine::EditCellText() {
   EnsureCursorVisible();
   BeginEditIfIdle();
   // Beginning told the parent, which may have rewritten the cell.
-  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
-  if (cell != nullptr) state_.editBuffer = cell->text;
+  const std::optional<StoredCell> cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  if (cell) state_.editBuffer.assign(cell->text);
   UpdateCaret();
   host_.Invalidate();
 }
@@ -71,8 +71,8 @@ void GridEngine::EditCellText() {
 // caret of an edit stands after its text, so there it deletes nothing.
 void GridEngine::EmptyCell() {
   if (state_.editing || !CursorCellEditable()) return;
-  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
-  if (cell == nullptr || cell->text.empty()) return;
+  const std::optional<StoredCell> cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  if (!cell || cell->text.empty()) return;
   BeginEditIfIdle();
   StoreEdit();
 }

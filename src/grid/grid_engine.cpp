@@ -37,28 +37,27 @@ bool GridEngine::InRange(const GridCell* cell) {
 }
 
 void GridEngine::RefreshCursorProtection() {
-  const StoredCell* cell = cells_.Find(state_.cursorRow, state_.cursorCol);
-  state_.cursorCellProtected = cell != nullptr && cell->protection == 'P';
+  const std::optional<StoredCell> cell = cells_.Find(state_.cursorRow, state_.cursorCol);
+  state_.cursorCellProtected = cell && cell->protection == 'P';
 }
 
 std::intptr_t GridEngine::ProtectCell(const GridCell* cell, bool protect) {
   if (!InRange(cell)) return -1;
   const char letter = protect ? 'P' : 'U';
-  if (StoredCell* stored = cells_.Find(cell->row, cell->col)) {
-    stored->protection = letter;
-  } else {
-    cells_.Store(cell->row, cell->col, letter, {});
-  }
+  if (!cells_.SetProtection(cell->row, cell->col, letter)) cells_.Store(cell->row, cell->col, letter, {});
   RefreshCursorProtection();
   host_.Invalidate();
   return 0;
 }
 
 std::intptr_t GridEngine::SetCell(const GridCell* cell, const char* text) {
+  return SetCellText(cell, text != nullptr ? std::string_view(text) : std::string_view());
+}
+
+std::intptr_t GridEngine::SetCellText(const GridCell* cell, std::string_view text) {
   if (!InRange(cell)) return -1;
-  cells_.Store(cell->row, cell->col, state_.defaultProtection,
-               text != nullptr ? std::string_view(text) : std::string_view());
-  RefreshCursorProtection();
+  cells_.Store(cell->row, cell->col, state_.defaultProtection, text);
+  if (cell->row == state_.cursorRow && cell->col == state_.cursorCol) RefreshCursorProtection();
   host_.Invalidate();
   AfterStore(cell->row, cell->col);
   return 0;
@@ -67,9 +66,9 @@ std::intptr_t GridEngine::SetCell(const GridCell* cell, const char* text) {
 std::intptr_t GridEngine::GetCell(const GridCell* cell, std::string* text) {
   if (!InRange(cell)) return -1;
   if (text != nullptr) {
-    const StoredCell* stored = cells_.Find(cell->row, cell->col);
-    if (stored != nullptr) {
-      *text = stored->text;
+    const std::optional<StoredCell> stored = cells_.Find(cell->row, cell->col);
+    if (stored) {
+      text->assign(stored->text);
     } else {
       text->clear();
     }
@@ -89,14 +88,14 @@ std::intptr_t GridEngine::DeleteCell(const GridCell* cell) {
 
 std::intptr_t GridEngine::GetCellType(const GridCell* cell) {
   if (!InRange(cell)) return -1;
-  const StoredCell* stored = cells_.Find(cell->row, cell->col);
-  return stored != nullptr ? CellTypeNumber(stored->type) : kCellNone;
+  const std::optional<StoredCell> stored = cells_.Find(cell->row, cell->col);
+  return stored ? CellTypeNumber(stored->type) : kCellNone;
 }
 
 std::intptr_t GridEngine::GetProtection(const GridCell* cell) {
   if (!InRange(cell)) return -1;
-  const StoredCell* stored = cells_.Find(cell->row, cell->col);
-  return stored != nullptr && stored->protection == 'P' ? 1 : 0;
+  const std::optional<StoredCell> stored = cells_.Find(cell->row, cell->col);
+  return stored && stored->protection == 'P' ? 1 : 0;
 }
 
 std::intptr_t GridEngine::SendMessage(unsigned message, std::uintptr_t wParam,
@@ -190,9 +189,8 @@ std::intptr_t GridEngine::SendMessage(unsigned message, std::uintptr_t wParam,
 
 std::intptr_t SetGridCell(GridEngine& grid, int row, int col, std::string_view text) {
   GridCell cell{row, col};
-  const std::string terminated(text);
-  return grid.SendMessage(GM_SETCELL, reinterpret_cast<std::uintptr_t>(&cell),
-                          reinterpret_cast<std::intptr_t>(terminated.c_str()));
+  // As GM_SETCELL takes it: the text ends at a NUL.
+  return grid.SetCellText(&cell, text.substr(0, text.find('\0')));
 }
 
 std::intptr_t GetGridCell(GridEngine& grid, int row, int col, std::string* text) {

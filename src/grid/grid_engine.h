@@ -85,6 +85,9 @@ class GridEngine {
   // GM_GETCELL a std::string* that receives the text; GM_SETTITLEFONT and
   // GM_SETHEADINGFONT a const GridFont* in wParam.
   std::intptr_t SendMessage(unsigned message, std::uintptr_t wParam = 0, std::intptr_t lParam = 0);
+  // GM_SETCELL with the text as a view, as SetGridCell sends it: no copy to
+  // end it in NUL, no measuring it again.
+  std::intptr_t SetCellText(const GridCell* cell, std::string_view text);
 
   // Window messages other than the GM_ ones.
   void SetTitle(std::string_view text);      // WM_SETTEXT

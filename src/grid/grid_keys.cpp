@@ -86,8 +86,8 @@ void GridEngine::KeyDown(GridKey key, bool shift) {
     case GridKey::Tab: {
       int next = NextVisibleColumn(s.cursorCol, 1);
       if (next == 2) {
-        const StoredCell* cell = cells_.Find(s.cursorRow, 2);
-        if (cell != nullptr && cell->text == "\t") next = NextVisibleColumn(2, 1);
+        const std::optional<StoredCell> cell = cells_.Find(s.cursorRow, 2);
+        if (cell && cell->text == "\t") next = NextVisibleColumn(2, 1);
       }
       if (next != 0) MoveToColumn(next);
       break;

@@ -174,10 +174,10 @@ void GridEngine::AfterStore(int row, int col) {
     }
   }
   if (!state_.colAutoWidth) return;
-  const StoredCell* cell = cells_.Find(row, col);
-  if (cell == nullptr) return;
+  const std::optional<StoredCell> cell = cells_.Find(row, col);
+  if (!cell) return;
   // A copy: measuring calls out to the host, which may send messages back.
-  const std::string text = cell->text;
+  const std::string text(cell->text);
   const bool heading = row == 0;
   const TextBlock block = MeasureLines(host_, heading ? state_.headingFont : state_.cellFont, text);
   const int lines = !heading && state_.ellipsis ? 1 : block.lines;

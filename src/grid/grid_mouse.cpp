@@ -33,8 +33,8 @@ int GridEngine::BorderColumn(int x) const {
     border = ColumnAt(x - kBorderReach);
   }
   if (border == 0) {
-    const StoredCell* corner = cells_.Find(0, 0);
-    if (corner != nullptr && !corner->text.empty() && corner->text.front() == '*') return -1;
+    const std::optional<StoredCell> corner = cells_.Find(0, 0);
+    if (corner && !corner->text.empty() && corner->text.front() == '*') return -1;
   }
   return border;
 }

@@ -105,7 +105,7 @@ void GridEngine::Paint(GridPainter& painter, const GridRect& dirtyArea) {
 
 GridEngine::RowMarks GridEngine::MarksOf(int row) const {
   RowMarks mark;
-  if (const StoredCell* head = cells_.Find(row, 0); head != nullptr && !head->text.empty()) {
+  if (const std::optional<StoredCell> head = cells_.Find(row, 0); head && !head->text.empty()) {
     mark.blue = head->text.front() == '^';
     mark.heading = head->text.front() == '*';
   }
@@ -124,8 +124,8 @@ std::string GridEngine::ToolTipAt(int x, int y) const {
   const int row = RowAt(y);
   const int col = ColumnAt(x);
   if (row < 1 || col < 1) return {};
-  const StoredCell* cell = cells_.Find(row, col);
-  if (cell == nullptr || CellTypeNumber(cell->type) != kCellNumber) return {};
+  const std::optional<StoredCell> cell = cells_.Find(row, col);
+  if (!cell || CellTypeNumber(cell->type) != kCellNumber) return {};
   std::string_view text = cell->text;
   if (!text.empty() && text.front() == '^') text.remove_prefix(1);
   const GridFont& font = MarksOf(row).heading ? s.headingFont : s.cellFont;
@@ -146,7 +146,7 @@ void GridEngine::PaintHeading(GridPainter& painter, int col, const GridRect& rec
   // Column 0 never takes letters: its heading is the cell (0, 0) text.
   if (col >= 1 && state_.colsLettered) {
     text = ColumnLetters(col);
-  } else if (const StoredCell* cell = cells_.Find(0, col)) {
+  } else if (const std::optional<StoredCell> cell = cells_.Find(0, col)) {
     text = cell->text;
   }
   painter.EtchedBox(rect);
@@ -156,10 +156,10 @@ void GridEngine::PaintHeading(GridPainter& painter, int col, const GridRect& rec
 
 void GridEngine::PaintCell(GridPainter& painter, int row, int col, const GridRect& rect, RowMarks marks) {
   const GridState& s = state_;
-  const StoredCell* cell = cells_.Find(row, col);
+  const std::optional<StoredCell> cell = cells_.Find(row, col);
   // The text is only read before anything calls out to the parent.
-  std::string_view text = cell != nullptr ? std::string_view(cell->text) : std::string_view();
-  int type = cell != nullptr ? CellTypeNumber(cell->type) : kCellText;
+  std::string_view text = cell ? cell->text : std::string_view();
+  int type = cell ? CellTypeNumber(cell->type) : kCellText;
   char number[12];
   const bool highlighted = col != 0 && s.rowHighlight && row == s.cursorRow && col != s.cursorCol;
   const bool cellBlue = !text.empty() && text.front() == '^';
@@ -175,7 +175,7 @@ void GridEngine::PaintCell(GridPainter& painter, int row, int col, const GridRec
       text = std::string_view(number, static_cast<std::size_t>(end - number));
     }
   } else {
-    const bool isProtected = cell != nullptr && cell->protection == 'P';
+    const bool isProtected = cell && cell->protection == 'P';
     const GridColor back = highlighted ? s.highlightColor : isProtected ? s.protectColor : s.unprotectColor;
     // The grid line is each cell's right and bottom pixel.
     painter.FillRect(rect, s.gridLineColor);

@@ -8,6 +8,7 @@
 
 class CCropBudget;
 class CTagBuffer;
+class TagIndex;
 class GridEngine;
 class PlatformWindow;
 
@@ -73,6 +74,7 @@ class CBudgetLine {
   void GetRowText(std::string& text, const CCropBudget& budget) const;
   void WriteTags(CTagBuffer& buffer, std::string_view element, std::string_view extra) const;
   void ReadTags(std::string_view text, std::size_t start, std::size_t end);
+  void ReadTags(const TagIndex& tags);
 
   bool CopyToClipboard(PlatformWindow* window, const CCropBudget& budget, int section) const;
   bool PasteFromClipboard(PlatformWindow* window, int targetSection);

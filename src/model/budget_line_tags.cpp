@@ -51,7 +51,10 @@ void CBudgetLine::WriteTags(CTagBuffer& buffer, std::string_view element,
 }
 
 void CBudgetLine::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  const TagIndex tags(text, start, end);
+  ReadTags(TagIndex(text, start, end));
+}
+
+void CBudgetLine::ReadTags(const TagIndex& tags) {
   if (tags.ReadText("HEADING", &label, kLineLabelChars)) {
     kind = kKindHeading;
     return;

@@ -47,6 +47,10 @@ class CCropBudget {
   int SetValue(int rowOrField, int column, std::string_view text, std::string* message);
   int HandleRowOperation(int command, GridEngine& grid);
   void FillGrid(GridEngine& grid);
+  // After a cell of that row was edited, with the grid as the budget filled it
+  // before: rewrites only the rows the edit can have changed, or every row
+  // when the edit added a line.
+  void FillGridAfterEdit(GridEngine& grid, int row);
   // The main window's header controls and the tab's label; with labelOnly the
   // edits keep what they hold.
   void ShowHeader(Dialog& mainWindow, int tabIndex, bool labelOnly) const;

@@ -1,6 +1,8 @@
 // The budget's grid: fixed rows around the three sections, and rows back to lines.
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "grid/grid_engine.h"
 #include "model/crop_budget.h"
@@ -86,46 +88,117 @@ void PutTitleRow(GridEngine& grid, const CCropBudget& budget) {
   }
 }
 
-// Writes the section's lines and its new-item row; returns the row after them.
-int PutSection(GridEngine& grid, const CCropBudget& budget, int section, int row) {
+// The rows a fill writes: every one, or a few picked rows.
+class RowChoice {
+ public:
+  static RowChoice Every() { return RowChoice(true); }
+  static RowChoice Picked() { return RowChoice(false); }
+  void Add(int row) { rows_.insert(std::lower_bound(rows_.begin(), rows_.end(), row), row); }
+  bool Has(int row) const { return every_ || std::binary_search(rows_.begin(), rows_.end(), row); }
+
+ private:
+  explicit RowChoice(bool every) : every_(every) {}
+  bool every_;
+  std::vector<int> rows_;
+};
+
+// Writes the section's chosen lines and its new-item row; returns the row after them.
+int PutSection(GridEngine& grid, const CCropBudget& budget, int section, int row,
+               const RowChoice& choice) {
   for (const CBudgetLine* line = budget.sections[static_cast<std::size_t>(section)].get(); line;
-       line = line->next.get()) {
-    line->FillGridRow(grid, row++, budget, section);
+       line = line->next.get(), ++row) {
+    if (choice.Has(row)) line->FillGridRow(grid, row, budget, section);
   }
-  PutNewItemRow(grid, row, section);
+  if (choice.Has(row)) PutNewItemRow(grid, row, section);
   return row + 1;
+}
+
+// Rows 3+R, 6+R+O, 7+R+O, 10+R+O+W, 11+R+O+W and 12+R+O+W: the sums.
+std::array<int, 6> TotalsRows(const SectionRows& rows) {
+  const int returns = rows.first[0] + rows.count[0] + 1;
+  const int operating = rows.first[1] + rows.count[1] + 1;
+  const int ownership = rows.first[2] + rows.count[2] + 1;
+  return {returns, operating, operating + 1, ownership, ownership + 1, ownership + 2};
+}
+
+// What one cell's edit can change besides its own row, while the rows stay
+// where they are: the heading above the row (it sums the lines under it, and
+// a heading that became an item hands its lines to it), the operating
+// interest rows with their headings (the interest follows the operating
+// costs), and the sums.
+RowChoice RowsAnEditChanges(const CCropBudget& budget, const SectionRows& rows, int editedRow) {
+  RowChoice choice = RowChoice::Picked();
+  choice.Add(editedRow);
+  for (int s = 0; s < 3; ++s) {
+    int row = rows.first[static_cast<std::size_t>(s)];
+    int headingRow = 0;
+    for (const CBudgetLine* line = budget.sections[static_cast<std::size_t>(s)].get(); line;
+         line = line->next.get(), ++row) {
+      const bool interest = line->source == kSourceInterest;
+      if ((row == editedRow || interest) && headingRow != 0) choice.Add(headingRow);
+      if (interest) choice.Add(row);
+      if (line->kind == kKindHeading) headingRow = row;
+    }
+  }
+  for (int row : TotalsRows(rows)) choice.Add(row);
+  return choice;
+}
+
+void FillChosenRows(GridEngine& grid, const CCropBudget& budget, const SectionRows& rows,
+                    const RowChoice& choice) {
+  const SectionTotals totals = budget.GetSectionTotals(false);
+  const SectionTotals perUnit = budget.GetSectionTotals(true);
+  const std::array<int, 6> sums = TotalsRows(rows);
+  // Sized first, so that the grid does not grow (and lay itself out) once for
+  // every row stored below its last one.
+  grid.SendMessage(GM_SETDIMENSIONS, static_cast<std::uintptr_t>(sums[5]), 7);
+  const auto putTotals = [&](std::size_t which, std::string_view marker, std::string_view label,
+                             double total, double unit) {
+    if (choice.Has(sums[which])) PutTotalsRow(grid, sums[which], marker, label, total, unit);
+  };
+  const auto putHeading = [&](int row, std::string_view label) {
+    if (choice.Has(row)) PutFixedRow(grid, row, "*", label);
+  };
+
+  if (choice.Has(0)) PutTitleRow(grid, budget);
+  putHeading(1, "VALUE OF PRODUCTION");
+  PutSection(grid, budget, kSectionReturns, rows.first[0], choice);
+  putTotals(0, {}, "Gross Returns", totals.returns, perUnit.returns);
+
+  putHeading(rows.first[1] - 1, "OPERATING COSTS");
+  PutSection(grid, budget, kSectionOperating, rows.first[1], choice);
+  putTotals(1, {}, "Total Operating Costs", totals.operating, perUnit.operating);
+  putTotals(2, {}, "Net Returns Above Operating Costs", totals.returns - totals.operating,
+            perUnit.returns - perUnit.operating);
+
+  putHeading(rows.first[2] - 1, "OWNERSHIP COSTS");
+  PutSection(grid, budget, kSectionOwnership, rows.first[2], choice);
+  putTotals(3, {}, "Total Ownership Costs", totals.ownership, perUnit.ownership);
+  putTotals(4, {}, "Total Costs", totals.operating + totals.ownership,
+            perUnit.operating + perUnit.ownership);
+  putTotals(5, "*", "NET RETURNS", totals.returns - totals.operating - totals.ownership,
+            perUnit.returns - perUnit.operating - perUnit.ownership);
+
+  grid.SendMessage(GM_SETPROTECTDEFAULT, 0);
+  grid.SendMessage(GM_SETDIMENSIONS, static_cast<std::uintptr_t>(sums[5]), 7);
 }
 
 }  // namespace
 
 void CCropBudget::FillGrid(GridEngine& grid) {
   UpdateOperatingInterest(false);
-  const SectionTotals totals = GetSectionTotals(false);
-  const SectionTotals perUnit = GetSectionTotals(true);
+  FillChosenRows(grid, *this, LayOut(*this), RowChoice::Every());
+}
 
-  PutTitleRow(grid, *this);
-  PutFixedRow(grid, 1, "*", "VALUE OF PRODUCTION");
-  int row = PutSection(grid, *this, kSectionReturns, 2);
-  PutTotalsRow(grid, row++, {}, "Gross Returns", totals.returns, perUnit.returns);
-
-  PutFixedRow(grid, row++, "*", "OPERATING COSTS");
-  row = PutSection(grid, *this, kSectionOperating, row);
-  PutTotalsRow(grid, row++, {}, "Total Operating Costs", totals.operating, perUnit.operating);
-  PutTotalsRow(grid, row++, {}, "Net Returns Above Operating Costs",
-               totals.returns - totals.operating, perUnit.returns - perUnit.operating);
-
-  PutFixedRow(grid, row++, "*", "OWNERSHIP COSTS");
-  row = PutSection(grid, *this, kSectionOwnership, row);
-  PutTotalsRow(grid, row++, {}, "Total Ownership Costs", totals.ownership, perUnit.ownership);
-  PutTotalsRow(grid, row++, {}, "Total Costs", totals.operating + totals.ownership,
-               perUnit.operating + perUnit.ownership);
-
-  const double net = totals.returns - totals.operating - totals.ownership;
-  const double netPerUnit = perUnit.returns - perUnit.operating - perUnit.ownership;
-  PutTotalsRow(grid, row, "*", "NET RETURNS", net, netPerUnit);
-
-  grid.SendMessage(GM_SETPROTECTDEFAULT, 0);
-  grid.SendMessage(GM_SETDIMENSIONS, static_cast<std::uintptr_t>(row), 7);
+void CCropBudget::FillGridAfterEdit(GridEngine& grid, int row) {
+  UpdateOperatingInterest(false);
+  const SectionRows rows = LayOut(*this);
+  // A line made on a new-item row moves every row below it.
+  if (grid.SendMessage(GM_GETROWS) != TotalsRows(rows)[5]) {
+    FillChosenRows(grid, *this, rows, RowChoice::Every());
+    return;
+  }
+  FillChosenRows(grid, *this, rows, RowsAnEditChanges(*this, rows, row));
 }
 
 LineSlot* CCropBudget::GetLineSlot(int row) {

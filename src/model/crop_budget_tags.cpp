@@ -49,11 +49,11 @@ void CCropBudget::ReadTags(std::string_view text, std::size_t start, std::size_t
   // over the budget finds the rows of all three sections.
   std::array<LineSlot*, 3> tails{};
   for (std::size_t s = 0; s < sections.size(); ++s) tails[s] = &TailSlot(sections[s]);
-  ForEachElement(kRowElements, text, start, end,
-                 [&](std::size_t section, const CTagElement& row) {
-                   LineSlot*& tail = tails[section];
-                   *tail = std::make_unique<CBudgetLine>();
-                   (*tail)->ReadTags(text, row.contentStart, row.contentEnd);
-                   tail = &(*tail)->next;
-                 });
+  ForEachIndexedElement(kRowElements, text, start, end,
+                        [&](std::size_t section, const TagIndex& row) {
+                          LineSlot*& tail = tails[section];
+                          *tail = std::make_unique<CBudgetLine>();
+                          (*tail)->ReadTags(row);
+                          tail = &(*tail)->next;
+                        });
 }

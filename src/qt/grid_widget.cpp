@@ -87,7 +87,13 @@ TextExtent GridWidget::MeasureText(const GridFont& font, std::string_view text) 
 
 void GridWidget::Beep() { QApplication::beep(); }
 
-void GridWidget::Invalidate() { update(); }
+void GridWidget::Invalidate() {
+  // A fill stores thousands of cells, each invalidating the whole view: one
+  // request until the view has painted is enough.
+  if (updatePending_) return;
+  updatePending_ = true;
+  update();
+}
 
 void GridWidget::TakeFocus() {
   // Keys never go to a grid the user cannot see or use.
@@ -209,6 +215,8 @@ void GridWidget::timerEvent(QTimerEvent* event) {
 }
 
 void GridWidget::paintEvent(QPaintEvent* event) {
+  // Any paint after a whole-view request covers the whole view.
+  updatePending_ = false;
   SyncClientSize();
   QPainter painter(this);
   // Cells run on under the scroll bars; the corner between them shows none.

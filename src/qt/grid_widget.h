@@ -79,6 +79,7 @@ class GridWidget : public QWidget, public GridHost {
   GridCaret caret_;
   bool caretBlinkOn_ = true;
   QBasicTimer caretTimer_;
+  bool updatePending_ = false;  // a whole-view update was asked for and not yet painted
   bool sizeSyncPosted_ = false;
   int sizeSyncs_ = 0;
 };

@@ -34,7 +34,10 @@ bool ReadToEnd(int descriptor, std::size_t maxBytes, std::string* bytes, std::st
   // One byte past the limit tells a file that exceeds it, whatever its size claims.
   while (bytes->size() <= maxBytes) {
     const std::size_t had = bytes->size();
-    const std::size_t want = std::min(kChunk, maxBytes + 1 - had);
+    // Within the room reserved for the size the file claims, so that the
+    // last chunk does not double a text of megabytes; beyond it, a chunk.
+    const std::size_t room = bytes->capacity() - had;
+    const std::size_t want = std::min({kChunk, maxBytes + 1 - had, room > 0 ? room : kChunk});
     bytes->resize(had + want);
     const ssize_t got = ::read(descriptor, bytes->data() + had, want);
     if (got < 0 && errno == EINTR) {

@@ -9,13 +9,64 @@ bool FitsNumberElement(double value) {
   return std::isfinite(value) && std::fabs(value) < kLargestAmount;
 }
 
-std::string FormatFixed(double value, int decimals) {
-  // 309 integer digits, a sign, a point and the decimals fit.
-  std::array<char, 400> buffer{};
-  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+namespace {
+
+constexpr std::array<double, 7> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};
+// Below this (2^52) the scaled value, its integer and their halves are exact
+// in a double.
+constexpr double kExactScaled = 4e15;
+
+std::size_t FormatFixedExactly(std::span<char, kFixedChars> out, double value, int decimals) {
+  const auto result = std::to_chars(out.data(), out.data() + out.size(), value,
                                     std::chars_format::fixed, decimals);
-  if (result.ec != std::errc()) return "0";
-  return std::string(buffer.data(), result.ptr);
+  if (result.ec != std::errc()) {
+    out[0] = '0';
+    return 1;
+  }
+  return static_cast<std::size_t>(result.ptr - out.data());
+}
+
+}  // namespace
+
+std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int decimals) {
+  // Amounts are formatted by the hundred thousand: most are rounded here with
+  // one multiplication, and only halves and values too large take the exact
+  // (and slower) conversion.
+  if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size())) {
+    return FormatFixedExactly(out, value, decimals);
+  }
+  const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const double magnitude = std::fabs(value);
+  const double product = magnitude * scale;
+  const double scaled = std::nearbyint(product);
+  if (!(scaled < kExactScaled)) return FormatFixedExactly(out, value, decimals);
+  // Rounding is monotonic and the integer's halves are doubles here, so a
+  // rounded product less than a half from the integer means the exact product
+  // is too; a half itself may be a tie or a near-tie rounded onto it, and is
+  // left to the exact conversion. The subtraction is exact.
+  if (!(std::fabs(product - scaled) < 0.5)) return FormatFixedExactly(out, value, decimals);
+
+  // The digits, with zeros in front so that one stands before the point.
+  const auto places = static_cast<std::size_t>(decimals);
+  std::array<char, 32> digits;
+  digits.fill('0');
+  char* const start = digits.data() + places + 1;
+  const char* const end = std::to_chars(start, digits.data() + digits.size(),
+                                        static_cast<std::int64_t>(scaled)).ptr;
+  const char* const first = std::min<const char*>(start, end - places - 1);
+  char* at = out.data();
+  if (std::signbit(value)) *at++ = '-';
+  at = std::copy(first, end - places, at);
+  if (places > 0) {
+    *at++ = '.';
+    at = std::copy(end - places, end, at);
+  }
+  return static_cast<std::size_t>(at - out.data());
+}
+
+std::string FormatFixed(double value, int decimals) {
+  std::array<char, kFixedChars> buffer;
+  return std::string(buffer.data(), FormatFixedTo(buffer, value, decimals));
 }
 
 std::string FormatInt(std::int64_t value) {

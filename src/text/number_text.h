@@ -2,7 +2,9 @@
 // Number <-> text conversions of the document format and the displays, done
 // without the C locale so that a user's locale never changes a file.
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,10 @@ bool FitsNumberElement(double value);
 
 // printf's "%0.<decimals>f".
 std::string FormatFixed(double value, int decimals);
+// The same into a buffer, for writers of many numbers; returns its length.
+// 309 integer digits, a sign, a point and the decimals fit.
+inline constexpr std::size_t kFixedChars = 400;
+std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int decimals);
 // printf's "%d".
 std::string FormatInt(std::int64_t value);
 

@@ -1,7 +1,11 @@
 #include "text/tag_reader.h"
 
+#include <string.h>  // memmem
+
 #include <algorithm>
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -13,48 +17,100 @@
 
 namespace {
 
-// Position of needle in text[from, limit), or npos, by looking at each byte that
-// could start it. Markup is dense with '<', so this is quick only over short
-// distances.
-std::size_t SearchNear(std::string_view text, std::string_view needle, std::size_t from,
-                       std::size_t limit) {
-  const char* const base = text.data();
-  const char* const end = base + limit;
-  for (const char* at = base + from;;) {
-    const std::size_t left = static_cast<std::size_t>(end - at);
-    if (left < needle.size()) return std::string_view::npos;
-    const void* found = std::memchr(at, needle[0], left - needle.size() + 1);
-    if (!found) return std::string_view::npos;
-    at = static_cast<const char*>(found);
-    if (std::memcmp(at, needle.data(), needle.size()) == 0)
-      return static_cast<std::size_t>(at - base);
-    ++at;
-  }
+constexpr std::uint64_t kOnes = 0x0101010101010101u;
+constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
+
+// 0x80 in every byte of word equal to c, nothing elsewhere.
+std::uint64_t BytesEqual(std::uint64_t word, char c) {
+  const std::uint64_t zeroed = word ^ (kOnes * static_cast<unsigned char>(c));
+  return ~(((zeroed & kLows) + kLows) | zeroed | kLows);
 }
 
-// Most lookups hit within a record's few hundred bytes; a lookup that has to
-// cross a budget or the whole document goes on with a skip search.
+// Position of the first byte of text[from, limit) that isMarked accepts, or
+// limit. Markup has a '<' every few bytes, too often for a library call each:
+// eight bytes are tested at a time by marks, which sets 0x80 in each byte that
+// may be one (the lowest such byte is looked at with isMarked).
+template <typename Marks, typename IsMarked>
+std::size_t FirstMarked(std::string_view text, std::size_t from, std::size_t limit, Marks marks,
+                        IsMarked isMarked) {
+  std::size_t at = from;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; at + 8 <= limit; at += 8) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, text.data() + at, sizeof word);
+      std::uint64_t flags = marks(word);
+      for (; flags != 0; flags &= flags - 1) {
+        const std::size_t found = at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
+        if (isMarked(found)) return found;
+      }
+    }
+  }
+  while (at < limit && !isMarked(at)) ++at;
+  return at;
+}
+
+// Position of the first '<' in text[from, limit), or limit; with openingOnly,
+// of the first one not followed by '/'.
+std::size_t NextBracket(std::string_view text, std::size_t from, std::size_t limit,
+                        bool openingOnly) {
+  return FirstMarked(
+      text, from, limit,
+      [&](std::uint64_t word) {
+        // A '/' in the next byte marks a closing tag; the last byte's next
+        // byte lies beyond the word and is left to isMarked.
+        const std::uint64_t brackets = BytesEqual(word, '<');
+        return openingOnly ? brackets & ~(BytesEqual(word, '/') >> 8) : brackets;
+      },
+      [&](std::size_t at) {
+        return text[at] == '<' && !(openingOnly && at + 1 < limit && text[at + 1] == '/');
+      });
+}
+
+std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
+  return NextBracket(text, from, limit, false);
+}
+
+// Position of the first '<' or '>' in text[from, limit), or limit: the end
+// of a tag's name.
+std::size_t NameEnd(std::string_view text, std::size_t from, std::size_t limit) {
+  return FirstMarked(
+      text, from, limit,
+      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
+      [&](std::size_t at) { return text[at] == '<' || text[at] == '>'; });
+}
+
+// Position of a tag (needle starts with '<') in text[from, limit), or npos.
+// Most searches end within a record's few hundred bytes, where looking at
+// each '<' is quickest; a longer one goes on with the library's search.
 std::size_t Search(std::string_view text, std::string_view needle, std::size_t from,
                    std::size_t limit) {
   if (needle.empty() || from > limit || limit - from < needle.size())
     return std::string_view::npos;
-  constexpr std::size_t kNear = 2048;
-  if (limit - from <= kNear) return SearchNear(text, needle, from, limit);
-  const std::size_t nearLimit = from + kNear;
-  const std::size_t hit = SearchNear(text, needle, from, nearLimit);
-  if (hit != std::string_view::npos) return hit;
-  const auto first = text.begin() + static_cast<std::ptrdiff_t>(nearLimit - needle.size() + 1);
-  const auto last = text.begin() + static_cast<std::ptrdiff_t>(limit);
-  const auto far =
-      std::search(first, last, std::boyer_moore_horspool_searcher(needle.begin(), needle.end()));
-  return far == last ? std::string_view::npos : static_cast<std::size_t>(far - text.begin());
+  constexpr std::size_t kNear = 512;
+  const std::size_t nearEnd = std::min(limit, from + kNear);
+  for (std::size_t at = NextOpenBracket(text, from, nearEnd); at < nearEnd;
+       at = NextOpenBracket(text, at + 1, nearEnd)) {
+    if (needle.size() > limit - at) return std::string_view::npos;
+    if (std::memcmp(text.data() + at, needle.data(), needle.size()) == 0) return at;
+  }
+  if (nearEnd == limit) return std::string_view::npos;
+  // Resumes where the near part stopped looking for a '<'.
+  const void* found =
+      memmem(text.data() + nearEnd, limit - nearEnd, needle.data(), needle.size());
+  return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : std::string_view::npos;
 }
 
 constexpr std::size_t kMaxNumberBytes = 31;
 
-}  // namespace
-
-namespace {
+// Tag names are a few letters: compared here rather than by a library call.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
 
 // The element whose opening tag "<name>" stands at openAt: found when its
 // closing tag follows before the limit.
@@ -85,36 +141,56 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
   return openAt != std::string_view::npos && CloseElement(name, text, openAt, limit, element);
 }
 
-void ForEachElement(std::span<const std::string_view> names, std::string_view text,
-                    std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
+void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                           std::size_t start, std::size_t limit,
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit) {
   constexpr std::size_t kMostKinds = 8;
   limit = std::min(limit, text.size());
   const std::size_t kinds = std::min(names.size(), kMostKinds);
   // Where each kind's next search starts; npos once the kind has ended.
   std::array<std::size_t, kMostKinds> from{};
   from.fill(start);
+  // Only a '<' followed by the first letter of a kind can open one.
+  std::array<bool, 256> opensKind{};
+  TagLetters kindLetters;
+  for (std::size_t kind = 0; kind < kinds; ++kind) {
+    if (names[kind].empty()) continue;
+    opensKind[static_cast<unsigned char>(names[kind][0])] = true;
+    kindLetters |= TagLetters::Of(names[kind][0]);
+  }
   std::size_t open = kinds;
-  for (std::size_t at = start; open > 0 && at < limit; ++at) {
-    const void* next = std::memchr(text.data() + at, '<', limit - at);
-    if (!next) return;
-    at = static_cast<std::size_t>(static_cast<const char*>(next) - text.data());
+  for (std::size_t at = start; open > 0; ++at) {
+    at = NextBracket(text, at, limit, /*openingOnly=*/true);
+    if (at + 1 >= limit) return;
+    if (!opensKind[static_cast<unsigned char>(text[at + 1])]) continue;
     const std::string_view rest = text.substr(at + 1, limit - at - 1);
+    std::size_t resumeAt = at;
     for (std::size_t kind = 0; kind < kinds; ++kind) {
       const std::string_view name = names[kind];
       if (from[kind] == std::string_view::npos || at < from[kind] || name.empty() ||
           rest.size() <= name.size() || rest[name.size()] != '>' || !rest.starts_with(name))
         continue;
-      CTagElement element;
-      if (!FindElement(name, text, at, limit, &element)) {
+      const TagIndex content = TagIndex::OfElement(name, text, at, limit);
+      if (!content.Closed()) {
         from[kind] = std::string_view::npos;
         --open;
         continue;
       }
-      from[kind] = element.contentEnd;
-      visit(kind, element);
+      from[kind] = content.Element().contentEnd;
+      visit(kind, content);
+      // Content in which nothing can open an element is not looked at again.
+      if (!content.OpeningLetters().Meets(kindLetters)) resumeAt = content.Element().contentEnd;
     }
+    at = resumeAt;
   }
+}
+
+void ForEachElement(std::span<const std::string_view> names, std::string_view text,
+                    std::size_t start, std::size_t limit,
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
+  ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
+    visit(kind, content.Element());
+  });
 }
 
 namespace {
@@ -183,35 +259,85 @@ bool ReadText(std::string_view name, std::string* destination, std::size_t maxCh
 
 TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit)
     : text_(text), start_(start), limit_(std::min(limit, text.size())) {
-  // "<NAME>" stands at i exactly when the first '<' or '>' after i is a '>'.
+  Scan({});
+}
+
+TagIndex TagIndex::OfElement(std::string_view name, std::string_view text, std::size_t openAt,
+                             std::size_t limit) {
+  TagIndex index(text, openAt + name.size() + 2, limit, name);
+  return index;
+}
+
+TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit,
+                   std::string_view closingName)
+    : text_(text), start_(start), limit_(std::min(limit, text.size())), closed_(false) {
+  Scan(closingName);
+}
+
+void TagIndex::Scan(std::string_view closingName) {
+  // "<NAME>" or "</NAME>" stands at i exactly when the first '<' or '>' after
+  // i is a '>'. The first closing tag after a name's first opening one is the
+  // one a search for it would find; so is the first closing tag of the
+  // element whose content this is.
   for (std::size_t i = start_; i < limit_;) {
-    const void* open = std::memchr(text_.data() + i, '<', limit_ - i);
-    if (!open) break;
-    const std::size_t at = static_cast<std::size_t>(static_cast<const char*>(open) - text_.data());
-    std::size_t j = at + 1;
-    while (j < limit_ && text_[j] != '>' && text_[j] != '<') ++j;
-    if (j >= limit_) break;
+    const std::size_t at = NextOpenBracket(text_, i, limit_);
+    if (at >= limit_) return;
+    const std::size_t j = NameEnd(text_, at + 1, limit_);
+    if (j >= limit_) return;
     if (text_[j] == '<') {
       i = j;
       continue;
     }
-    const std::string_view name = text_.substr(at + 1, j - at - 1);
     i = j + 1;
-    if (name.empty() || name[0] == '/') continue;
-    bool known = false;
-    for (const FirstTag& tag : first_) known = known || tag.name == name;
-    if (known) continue;
-    if (first_.size() == kMostNames) {
-      complete_ = false;
-      break;
+    const bool closing = j > at + 1 && text_[at + 1] == '/';
+    const std::string_view name = text_.substr(at + (closing ? 2 : 1), j - at - (closing ? 2 : 1));
+    if (name.empty()) continue;
+    if (closing && !closingName.empty() && SameName(name, closingName)) {
+      limit_ = at;
+      closed_ = true;
+      return;
     }
-    first_.push_back({name, at});
+    if (!closing) openLetters_ |= TagLetters::Of(name[0]);
+    if (!complete_) continue;  // only the closing tag is still looked for
+    FirstTag* const known = Known(name);
+    if (closing) {
+      if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = at;
+      continue;
+    }
+    if (known != nullptr) continue;
+    if (count_ == first_.size()) {
+      complete_ = false;
+      if (closingName.empty()) return;
+      continue;
+    }
+    first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
+    names_ |= NameBit(name);
   }
 }
 
+TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
+  if ((names_ & NameBit(name)) == 0) return nullptr;
+  // Newest first: a closing tag mostly follows its opening one.
+  for (std::size_t i = count_; i-- > 0;) {
+    if (SameName(first_[i].Name(), name)) return &first_[i];
+  }
+  return nullptr;
+}
+
 bool TagIndex::FindElement(std::string_view name, CTagElement* element) const {
-  for (const FirstTag& tag : first_) {
-    if (tag.name == name) return CloseElement(name, text_, tag.at, limit_, element);
+  if (!name.empty() && (names_ & NameBit(name)) == 0) {
+    return !complete_ && ::FindElement(name, text_, start_, limit_, element);
+  }
+  for (std::size_t i = 0; i < count_; ++i) {
+    const FirstTag& tag = first_[i];
+    if (!SameName(tag.Name(), name)) continue;
+    // A pass cut short may not have reached the closing tag.
+    if (tag.closeAt == std::string_view::npos)
+      return !complete_ && CloseElement(name, text_, tag.at, limit_, element);
+    element->contentStart = tag.at + name.size() + 2;
+    element->contentEnd = tag.closeAt;
+    element->text = text_;
+    return true;
   }
   // A name beyond those kept may still stand in the record.
   return !complete_ && ::FindElement(name, text_, start_, limit_, element);

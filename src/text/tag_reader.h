@@ -2,13 +2,13 @@
 // Element lookup by plain search for "<NAME>" and the first "</NAME>" after it,
 // within [start, limit) of a text. No nesting, attributes or entities.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <span>
 #include <string>
 #include <string_view>
-#include <vector>
 
 struct CTagElement {
   std::size_t contentStart = 0;  // first byte after the opening tag
@@ -19,28 +19,83 @@ struct CTagElement {
 
 bool FindElement(std::string_view name, std::string_view text, std::size_t start,
                  std::size_t limit, CTagElement* element);
+// A set of first letters of tag names.
+struct TagLetters {
+  std::array<std::uint64_t, 4> bits{};
+  static TagLetters Of(char letter) {
+    TagLetters set;
+    const auto byte = static_cast<unsigned char>(letter);
+    set.bits[byte / 64] = std::uint64_t{1} << (byte % 64);
+    return set;
+  }
+  TagLetters& operator|=(const TagLetters& other) {
+    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] |= other.bits[i];
+    return *this;
+  }
+  bool Meets(const TagLetters& other) const {
+    for (std::size_t i = 0; i < bits.size(); ++i) {
+      if ((bits[i] & other.bits[i]) != 0) return true;
+    }
+    return false;
+  }
+};
+
 // One record's elements, found in one pass over its range; lookups give the same
 // answers as FindElement and the readers below over that range. A record is read
 // with many lookups, and markup is dense with '<', so one pass beats many.
 class TagIndex {
  public:
   TagIndex(std::string_view text, std::size_t start, std::size_t limit);
+  // The content of the element whose opening tag "<name>" stands at openAt,
+  // up to the first "</name>" before the limit, indexed in the same pass that
+  // finds that closing tag. Closed() is false when there is none.
+  static TagIndex OfElement(std::string_view name, std::string_view text, std::size_t openAt,
+                            std::size_t limit);
+  bool Closed() const { return closed_; }
+  // The element as FindElement gives it; valid when Closed().
+  CTagElement Element() const { return {start_, limit_, text_}; }
+  // The first letters of the opening tags inside.
+  const TagLetters& OpeningLetters() const { return openLetters_; }
+
   bool FindElement(std::string_view name, CTagElement* element) const;
   bool ReadReal(std::string_view name, double* value) const;
   bool ReadInteger(std::string_view name, std::int32_t* value) const;
   bool ReadText(std::string_view name, std::string* destination, std::size_t maxChars) const;
 
  private:
+  // A name's first opening tag and the first closing tag after it.
+  // Plain fields, so that the table costs nothing to set up.
   struct FirstTag {
-    std::string_view name;
+    const char* name;
+    std::size_t nameSize;
     std::size_t at;
+    std::size_t closeAt;  // npos: none before the limit
+    std::string_view Name() const { return {name, nameSize}; }
   };
-  static constexpr std::size_t kMostNames = 32;
+  TagIndex(std::string_view text, std::size_t start, std::size_t limit,
+           std::string_view closingName);
+  // Indexes [start_, limit_); with a closing name, stops at its first
+  // closing tag, which becomes the limit.
+  void Scan(std::string_view closingName);
+  FirstTag* Known(std::string_view name);
+  // One bit per name kept, by a hash of its length and end letters: most
+  // names looked for and not there are turned away without a comparison.
+  static std::uint64_t NameBit(std::string_view name) {
+    const auto first = static_cast<unsigned char>(name.front());
+    const auto last = static_cast<unsigned char>(name.back());
+    return std::uint64_t{1} << ((name.size() * 7 + first + 3 * last) & 63);
+  }
+
   std::string_view text_;
   std::size_t start_;
   std::size_t limit_;
-  std::vector<FirstTag> first_;
+  // Left unset beyond count_: a record is read with one index each.
+  std::array<FirstTag, 32> first_;
+  std::size_t count_ = 0;
+  std::uint64_t names_ = 0;  // NameBit of every name kept
   bool complete_ = true;  // false when the record has more names than are kept
+  bool closed_ = true;
+  TagLetters openLetters_;
 };
 
 // Visits every element of the named kinds in the range, exactly as if each kind
@@ -51,6 +106,10 @@ class TagIndex {
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
                     std::size_t start, std::size_t limit,
                     const std::function<void(std::size_t kind, const CTagElement&)>& visit);
+// The same, handing each element as the index of its content.
+void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                           std::size_t start, std::size_t limit,
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit);
 
 // Number elements count only when their content is 1 to 31 bytes long.
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,

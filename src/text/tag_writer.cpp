@@ -1,5 +1,7 @@
 #include "text/tag_writer.h"
 
+#include <array>
+
 #include "text/number_text.h"
 #include "text/utf8_text.h"
 
@@ -43,10 +45,30 @@ std::string_view FileText(CTagBuffer& buffer, std::string_view text, std::string
   return text;
 }
 
-// Pieces go straight into the buffer: a document has hundreds of thousands of
-// elements, and a line formatted apart first would cost an allocation each.
+// Copies a short piece without a library call.
+char* CopyPiece(char* out, std::string_view piece) {
+  for (char c : piece) *out++ = c;
+  return out;
+}
+
+// A document has hundreds of thousands of elements: a short one is laid out
+// on the stack and goes into the buffer at once, a long one piece by piece.
 void AppendElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                    std::string_view value) {
+  std::array<char, 256> line;
+  if (indent.size() + 2 * name.size() + value.size() + 7 <= line.size()) {
+    char* at = CopyPiece(line.data(), indent);
+    *at++ = '<';
+    at = CopyPiece(at, name);
+    *at++ = '>';
+    at = CopyPiece(at, value);
+    *at++ = '<';
+    *at++ = '/';
+    at = CopyPiece(at, name);
+    at = CopyPiece(at, ">\r\n");
+    buffer.Append(std::string_view(line.data(), static_cast<std::size_t>(at - line.data())));
+    return;
+  }
   buffer.Append(indent);
   buffer.Append("<");
   buffer.Append(name);
@@ -123,7 +145,9 @@ void AppendTextElement(CTagBuffer& buffer, std::string_view indent, std::string_
 
 void AppendRealElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                        double value, int decimals) {
-  AppendElement(buffer, indent, name, FormatFixed(value, decimals));
+  std::array<char, kFixedChars> number;
+  const std::size_t length = FormatFixedTo(number, value, decimals);
+  AppendElement(buffer, indent, name, std::string_view(number.data(), length));
 }
 
 void AppendIntElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,

@@ -109,6 +109,8 @@ std::size_t CountChars(std::string_view text) {
 }
 
 std::string_view FirstChars(std::string_view text, std::size_t maxChars) {
+  // Every character takes at least one byte.
+  if (text.size() <= maxChars) return text;
   std::size_t i = 0;
   for (std::size_t count = 0; i < text.size() && count < maxChars; ++count) {
     const std::size_t length = SequenceLength(text, i);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "text/file_read.h"
 #include "text/tag_buffer.h"
 #include "headless/headless_platform.h"
 #include "temp_folder.h"
@@ -104,6 +105,18 @@ TEST_F(Worksheet, TagBufferReadsUpToTheLimitAndRefusesOneByteMore) {
   EXPECT_FALSE(buffer.ReadFromFile(path, &error));
   EXPECT_EQ(buffer.GetLength(), 0u);
   EXPECT_FALSE(error.empty());
+}
+
+// The text is read into the room reserved for the size the file claims: a
+// last chunk past it would double a text of megabytes while it is copied.
+TEST_F(Worksheet, AFileIsReadIntoTheRoomItsSizeClaims) {
+  const std::string path = folder.File("sized.vqn");
+  const std::string bytes(200'123, 'x');
+  WriteBytes(path, bytes);
+  std::string read, error;
+  ASSERT_TRUE(ReadRegularFile(path, kMaxDocumentBytes, &read, &error)) << error;
+  EXPECT_EQ(read, bytes);
+  EXPECT_LE(read.capacity(), bytes.size() + 1);
 }
 
 // A file this program saves always opens again in it.

@@ -1,6 +1,8 @@
 // The cell store and the cell messages.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <random>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -22,7 +24,7 @@ TEST(GridCellStore, KeepsAddressesApartAndVisitsARowWithinBounds) {
   // Outside the grid: column 512 of row 0 would share the key of row 1, column 0.
   for (const auto& [row, col] : Cells{{0, 512}, {-1, 0}, {32001, 0}}) store.Store(row, col, 'U', "out");
   EXPECT_EQ(store.Find(1, 0)->text, "0");
-  EXPECT_EQ(store.Find(1, -512), nullptr);
+  EXPECT_FALSE(store.Find(1, -512));
   EXPECT_FALSE(store.Remove(0, 512));
   EXPECT_EQ(store.Size(), 5u);
   const auto columns = [&](int first, int last) {
@@ -33,6 +35,73 @@ TEST(GridCellStore, KeepsAddressesApartAndVisitsARowWithinBounds) {
   EXPECT_EQ(columns(1, 256), (std::vector<int>{3, 256}));
   EXPECT_EQ(columns(-5, 999), (std::vector<int>{0, 3, 256}));
   EXPECT_TRUE(columns(8, 2).empty());
+}
+
+// Stores, overwrites of every length, protection changes and removals (of
+// cells, rows and columns) must read back as a plain ordered map of the same
+// cells would.
+TEST(GridCellStore, AgreesWithAnOrderedMapOverMixedChanges) {
+  GridCellStore store;
+  std::map<std::pair<int, int>, std::pair<char, std::string>> expected;
+  std::mt19937 random(7);
+  const auto pick = [&](int last) { return static_cast<int>(random() % static_cast<unsigned>(last + 1)); };
+  for (int step = 0; step < 20000; ++step) {
+    const int row = pick(40), col = pick(step % 2 ? 12 : 256);
+    const int action = pick(9);
+    if (action < 6) {
+      const std::string text(static_cast<std::size_t>(pick(3) == 0 ? pick(300) : pick(12)), static_cast<char>('a' + pick(25)));
+      const char protection = pick(1) ? 'P' : 'U';
+      store.Store(row, col, protection, text);
+      expected[{row, col}] = {protection, text};
+    } else if (action < 8) {
+      EXPECT_EQ(store.Remove(row, col), expected.erase({row, col}) == 1);
+    } else if (action == 8) {
+      const auto it = expected.find({row, col});
+      EXPECT_EQ(store.SetProtection(row, col, 'P'), it != expected.end());
+      if (it != expected.end()) it->second.first = 'P';
+    } else if (step % 50 == 0) {
+      store.RemoveRowsAfter(row + 10);
+      expected.erase(expected.lower_bound({row + 11, 0}), expected.end());
+    } else if (step % 50 == 25) {
+      const int lastCol = col % 14;
+      store.RemoveColumnsAfter(lastCol);
+      std::erase_if(expected, [&](const auto& cell) { return cell.first.second > lastCol; });
+    }
+  }
+  std::vector<std::tuple<int, int, char, std::string>> visited, wanted;
+  store.ForEach([&](int row, int col, const StoredCell& cell) {
+    visited.emplace_back(row, col, cell.protection, std::string(cell.text));
+    EXPECT_EQ(cell.type, ClassifyCellText(cell.text));
+  });
+  for (const auto& [key, cell] : expected) wanted.emplace_back(key.first, key.second, cell.first, cell.second);
+  EXPECT_EQ(visited, wanted);
+  EXPECT_EQ(store.Size(), expected.size());
+  EXPECT_EQ(store.LastRow(), expected.empty() ? 0 : expected.rbegin()->first.first);
+}
+
+// A text read back from a row may be stored into the same row, whose block
+// grows (and moves) under it.
+TEST(GridCellStore, StoresATextTakenFromItsOwnRow) {
+  GridCellStore store;
+  store.Store(3, 1, 'U', std::string(60, 'x'));
+  for (int col = 2; col <= 20; ++col) store.Store(3, col, 'U', store.Find(3, col - 1)->text);
+  EXPECT_EQ(store.Find(3, 20)->text, std::string(60, 'x'));
+  store.Store(3, 1, 'U', store.Find(3, 1)->text.substr(10));
+  EXPECT_EQ(store.Find(3, 1)->text, std::string(50, 'x'));
+}
+
+TEST(GridCellStore, HoldsAFullBudgetGridInAFewBytesPerCell) {
+  GridCellStore store;
+  for (int row = 0; row <= kGridMaxRows; ++row) {
+    store.Store(row, 0, 'U', row % 25 ? "" : "*");
+    store.Store(row, 1, 'U', "Item number " + std::to_string(row));
+    for (int col = 2; col < 8; ++col) store.Store(row, col, 'P', "$ " + std::to_string(row * 7 + col) + ".50");
+  }
+  EXPECT_EQ(store.Size(), (kGridMaxRows + 1) * 8u);
+  EXPECT_EQ(store.Find(31999, 7)->text, "$ 224000.50");
+  EXPECT_LT(store.AllocatedBytes(), (kGridMaxRows + 1) * 8u * 32u) << "under 32 bytes a cell";
+  store.RemoveRowsAfter(100);
+  EXPECT_LT(store.AllocatedBytes(), 101 * 8u * 32u + 32768u) << "a short table keeps no tall index";
 }
 
 TEST(GridCellStore, CutsLongTextAtWholeCharactersThenClassifiesIt) {
@@ -46,7 +115,7 @@ TEST(GridCellStore, CutsLongTextAtWholeCharactersThenClassifiesIt) {
     GridCellStore store;
     store.Store(1, 1, 'P', "old");
     store.Store(1, 1, 'U', text);
-    const StoredCell& kept = *store.Find(1, 1);
+    const StoredCell kept = *store.Find(1, 1);
     EXPECT_EQ(kept.text, text.substr(0, bytes));
     EXPECT_EQ(CountChars(kept.text), kGridCellMaxChars);
     EXPECT_EQ(std::string({kept.type, kept.protection}), std::string({type, 'U'}));
@@ -124,7 +193,7 @@ TEST_F(GridCells, ReadingProtectingAndDeleting) {
 
   Send(GM_SETCURSOR, 3, 2);
   EXPECT_EQ(SendCell(GM_DELETECELL, 4, 4) + SendCell(GM_DELETECELL, 4, 4), 0);
-  EXPECT_EQ(grid.Cells().Find(4, 4), nullptr);
+  EXPECT_FALSE(grid.Cells().Find(4, 4));
   ASSERT_EQ(host.notifications.size(), 2u) << "an edit end for the cursor cell, deleted or not";
   for (const auto& n : host.notifications)
     EXPECT_EQ(std::pair(n.code, n.lParam), std::pair(+GN_EDITEND, PackRowCol(3, 2)));

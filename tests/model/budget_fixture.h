@@ -28,7 +28,7 @@ class BudgetFixture : public ::testing::Test {
     std::string cells, locks = " ";
     for (int col = 0; col < 8; ++col) {
       cells += (col ? "|" : "") + Cell(row, col);
-      const StoredCell* cell = grid.Cells().Find(row, col);
+      const std::optional<StoredCell> cell = grid.Cells().Find(row, col);
       locks += cell ? cell->protection : '-';
     }
     return cells + locks;

@@ -29,7 +29,8 @@ TEST(FindElement, FollowsTheLookupRules) {
       {"<A>x</A>", "A", 0, 8, "x"}, {"<A>x</A>", "A", 0, 7, none}, {"<A>x</A>", "A", 8, kEnd, none},
       {"<A>x</A>", "A", 5, 3, none}, {"<A>x</A>", "", 0, kEnd, none},
       {"<A>" + lt2000 + "</A>", "A", 0, 2007, lt2000}, {"<A>" + lt2000 + "</A>", "A", 0, 2006, none},
-      {std::string(2046, 'x') + "<A>y</A>", "A", 0, kEnd, "y"},  // across the near search's end
+      {std::string(510, 'x') + "<A>y</A>", "A", 0, kEnd, "y"},  // across the near search's end
+      {"<A>" + std::string(508, '<') + "</A>", "A", 0, kEnd, std::string(508, '<')},
   };
   for (const auto& [text, name, start, limit, content] : cases) {
     CTagElement element;
@@ -56,9 +57,12 @@ Span SpanOf(bool found, const CTagElement& element) {
 
 TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
   // Dense with '<' and near-miss names; T0..T39 (more names than TagIndex keeps)
-  // stand only in the middle, so reaching them crosses kilobytes of noise.
-  const std::array<std::string, 11> pieces = {"<A>", "</A>", "<B>", "</B>", "<AB>", "</AB>",
-                                              "x",   "<",    ">",   "\r\n", "</"};
+  // stand only in the middle, so reaching them crosses kilobytes of noise. Runs
+  // of bytes next to '<' in value, with the high bit or not, test the scan that
+  // looks at eight bytes at once.
+  const std::array<std::string, 15> pieces = {"<A>", "</A>", "<B>", "</B>", "<AB>", "</AB>",
+                                              "x",   "<",    ">",   "\r\n", "</", "=;=;=;=;=",
+                                              "\xBC\xBC\xBD", "\xFF", std::string(13, ';')};
   std::minstd_rand random(7);
   std::string text;
   for (int i = 0; i < 3000; ++i) {
@@ -84,6 +88,20 @@ TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
       std::sort(expected.begin(), expected.end());
       ForEachElement(names, text, start, limit, [&](std::size_t kind, const CTagElement& element) {
         visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
+      });
+      EXPECT_EQ(visited, expected) << start << " " << limit;
+      // Each element's content indexed in the pass that found its end reads as
+      // the plain search over that content.
+      visited.clear();
+      ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
+        const CTagElement element = content.Element();
+        visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
+        for (std::string_view name : names) {
+          CTagElement inner;
+          ASSERT_EQ(SpanOf(content.FindElement(name, &inner), inner),
+                    PlainFind(name, text, element.contentStart, element.contentEnd))
+              << name << " in the element at " << visited.back()[0];
+        }
       });
       EXPECT_EQ(visited, expected) << start << " " << limit;
     }

@@ -3,8 +3,11 @@
 
 #include <cfloat>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -56,6 +59,55 @@ TEST(FormatFixed, MatchesPrintfInTheCLocale) {
     }
   }
   EXPECT_EQ(FormatInt(INT64_MIN), "-9223372036854775808");
+}
+
+// Amounts are rounded with one multiplication unless they lie near a half:
+// every kind of value must still read as printf writes it.
+TEST(FormatFixed, RoundsLikePrintfAcrossMagnitudesAndNearHalves) {
+  std::mt19937_64 random(11);
+  std::vector<double> values;
+  for (int i = 0; i < 20000; ++i) {
+    const double cents = static_cast<double>(random() % 100000000) / 100.0;  // typed amounts
+    const double unit = std::ldexp(static_cast<double>(random() % (1u << 20)), -static_cast<int>(random() % 60));
+    const double half = (static_cast<double>(random() % 1000000) + 0.5) / 1000.0;  // x.xxx5
+    const double eighths = static_cast<double>(random() % 80000) / 8.0;           // exact ties
+    for (double v : {cents, unit, half, eighths, cents * 1e7, 1.0 / (1 + unit)}) {
+      values.push_back(v);
+      values.push_back(-v);
+    }
+  }
+  for (double value : values) {
+    for (int decimals = 0; decimals <= 6; ++decimals) {
+      char printed[512];
+      std::snprintf(printed, sizeof printed, "%0.*f", decimals, value);
+      ASSERT_EQ(FormatFixed(value, decimals), printed) << std::hexfloat << value << " " << decimals;
+    }
+  }
+}
+
+// Plain decimals are read with one division: they must come out as the C
+// conversion reads them, to the last bit, with every other form left to it.
+TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
+  std::mt19937_64 random(5);
+  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-5", ".5", "1.2.3", "12.5abc", "  7.25",
+                                    "+3.5", "999999999999999", "9999999999999999.5"};
+  for (int i = 0; i < 50000; ++i) {
+    std::string text = random() % 4 == 0 ? "-" : "";
+    const int digits = 1 + static_cast<int>(random() % 17);
+    const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && d > 0) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    double scanned = 0;
+    ASSERT_EQ(ScanReal(text, &scanned), NumberScan::kOk) << text;
+    const double expected = std::strtod(text.c_str(), nullptr);
+    EXPECT_EQ(std::signbit(scanned), std::signbit(expected)) << text;
+    ASSERT_EQ(scanned, expected) << text;
+  }
 }
 
 // A user's locale must never change what a file holds or how it reads.
