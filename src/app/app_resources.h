@@ -9,6 +9,7 @@ const DialogTemplate& InterestDialogTemplate();  // 123
 const DialogTemplate& AboutDialogTemplate();     // 111
 const DialogTemplate& ExpenseDialogTemplate();    // 121
 const DialogTemplate& VeterinaryDialogTemplate(); // 137
+const DialogTemplate& AnalysisWindowTemplate();    // 117
 const DialogTemplate& MachineDialogTemplate();    // 120, also for buildings and livestock
 
 // The "&View" entry of the main menu, which "Options >>" also offers.

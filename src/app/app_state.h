@@ -8,6 +8,7 @@
 
 #include "grid/grid_host.h"
 #include "platform/dialog_template.h"
+#include "reports/budget_analysis.h"
 
 class Dialog;
 
@@ -46,6 +47,11 @@ struct AppState {
 
   int printFlags = kDefaultPrintFlags;
   std::array<GridTopLeft, kGridMemoryTabs> gridMemory{};
+
+  // The analysis and its window: the analysis lives until the program ends,
+  // the window until the main window closes.
+  CBudgetAnalysis analysis;
+  Dialog* analysisWindow = nullptr;
 };
 
 AppState& App_State();

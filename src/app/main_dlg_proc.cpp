@@ -1,4 +1,5 @@
 #include "platform/resource_ids.h"
+#include "app/analysis_window.h"
 #include "app/app_state.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
@@ -22,6 +23,7 @@ void TabChanged(Dialog& window) {
 }
 
 void Destroyed() {
+  CloseAnalysisWindow();
   AppState& state = App_State();
   state.mainWindow = nullptr;
   state.popupMenu.clear();

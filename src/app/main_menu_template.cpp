@@ -30,6 +30,10 @@ MenuTemplate BuildMainMenu() {
       Item(kCmdVeterinary, "&Veterinary Cost Calculator"),
       Item(kCmdPurchasedLivestock, "&Purchased Livestock Investment"),
       Item(kCmdRetainedLivestock, "&Retained Livestock Investment"),
+      Separator(),
+      // After a tab, the keys the menu shows and takes.
+      Item(kCmdBreakeven, "Gross Margin &Breakeven Analysis\tCtrl+B"),
+      Item(kCmdSensitivity, "Breakeven/&Sensitivity Analysis\tCtrl+E"),
   };
   MenuItem help{0, "&Help", false, {}};
   help.submenu = {

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/analyze_command.h"
 #include "cli/cli_usage.h"
 #include "cli/export_command.h"
 #include "cli/run_command.h"
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "export") {
     const auto options = ParseExportArguments({args.begin() + 1, args.end()});
     if (options) return RunExport(*options);
+  }
+  if (!args.empty() && args[0] == "analyze") {
+    const auto options = ParseAnalyzeArguments({args.begin() + 1, args.end()});
+    if (options) return RunAnalyze(*options);
   }
   if (args.size() == 2 && args[0] == "run") return RunHeadlessScript(args[1]);
   PrintUsage(stderr);

@@ -130,7 +130,10 @@ void HeadlessDialog::SetItemModified(int id, bool modified) {
 }
 
 void HeadlessDialog::ShowItem(int id, bool show) {
-  if (id == kWindowItem) windowVisible_ = show;
+  if (id == kWindowItem) {
+    windowVisible_ = show;
+    if (show) owner_.WindowShown(*this);
+  }
   if (HeadlessControl* control = Control(id)) control->visible = show;
 }
 

@@ -27,6 +27,8 @@ class HeadlessDialogOwner {
   virtual std::optional<int> ChoosePopupItem(const std::vector<MenuItem>& items) = 0;
   // A modeless dialog has ended and received its destroy event.
   virtual void ModelessEnded(HeadlessDialog& dialog) = 0;
+  // A window was shown by its program: it comes to the front.
+  virtual void WindowShown(HeadlessDialog& dialog) = 0;
   virtual void Beep() = 0;
 };
 

@@ -114,7 +114,24 @@ Dialog* HeadlessPlatform::CreateModeless(const DialogTemplate& from, const Dialo
   return dialog->Ended() ? nullptr : dialog;
 }
 
-void HeadlessPlatform::ModelessEnded(HeadlessDialog& dialog) { DropPosted(dialog); }
+void HeadlessPlatform::ModelessEnded(HeadlessDialog& dialog) {
+  DropPosted(dialog);
+  if (front_ == &dialog) front_ = nullptr;
+}
+
+void HeadlessPlatform::WindowShown(HeadlessDialog& dialog) {
+  if (std::find(modal_.begin(), modal_.end(), &dialog) == modal_.end()) front_ = &dialog;
+}
+
+bool HeadlessPlatform::Activate(int templateId) {
+  for (const auto& dialog : modeless_) {
+    if (dialog->Ended() || dialog->TemplateId() != templateId) continue;
+    if (!dialog->IsItemVisible(kWindowItem)) continue;
+    front_ = dialog.get();
+    return true;
+  }
+  return false;
+}
 
 HeadlessDialog* HeadlessPlatform::MainWindow() {
   for (const auto& dialog : modeless_)
@@ -125,6 +142,7 @@ HeadlessDialog* HeadlessPlatform::MainWindow() {
 HeadlessDialog* HeadlessPlatform::ActiveWindow() {
   for (auto it = modal_.rbegin(); it != modal_.rend(); ++it)
     if (!(*it)->Ended()) return *it;
+  if (front_ && !front_->Ended() && front_->IsItemVisible(kWindowItem)) return front_;
   return MainWindow();
 }
 

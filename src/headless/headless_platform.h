@@ -51,8 +51,12 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   // Runs the next piece of the user's work; false when there is none.
   void SetPump(std::function<bool()> pump) { pump_ = std::move(pump); }
 
-  // The modal dialog on top, otherwise the main window; nullptr when neither.
+  // The modal dialog on top, otherwise the modeless window shown or activated
+  // last while it shows, otherwise the main window; nullptr when none.
   HeadlessDialog* ActiveWindow();
+  // The user brings a shown modeless window of that template to the front;
+  // false when there is none.
+  bool Activate(int templateId);
   HeadlessDialog* MainWindow();
   // Posted actions, in order, including those they post; dropped for a dialog
   // that no longer exists.
@@ -94,6 +98,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void PostAction(HeadlessDialog& from, std::function<void()> action) override;
   std::optional<int> ChoosePopupItem(const std::vector<MenuItem>& items) override;
   void ModelessEnded(HeadlessDialog& dialog) override;
+  void WindowShown(HeadlessDialog& dialog) override;
 
   HeadlessDialogOwner& AsOwner() { return *this; }
   void RecordMessage(std::string_view text);
@@ -109,6 +114,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   std::function<bool()> pump_;
   std::vector<HeadlessDialog*> modal_;
   std::vector<std::unique_ptr<HeadlessDialog>> modeless_;
+  HeadlessDialog* front_ = nullptr;  // the modeless window shown or activated last
   std::deque<PostedAction> posted_;
   bool quitPosted_ = false;
   int exitCode_ = 0;

@@ -35,6 +35,10 @@ class HeadlessScriptShell : public ScriptShell {
   std::string Context(Dialog& window, int id) override;
   std::string Close(Dialog& window) override;
   std::string Resize(Dialog& window, int width, int height) override;
+  std::string Activate(int templateId) override {
+    return platform_.Activate(templateId) ? std::string()
+                                          : "no window " + std::to_string(templateId) + " is shown";
+  }
 
  private:
   HeadlessPlatform& platform_;

@@ -117,6 +117,25 @@ enum CapitalListControl : int {
   kIdcOverheadEdit5 = 1111,
 };
 
+// The analysis window (template 117) and its commands.
+enum AnalysisControl : int {
+  kCmdSetAnalysisBudget = 1095,
+  kIdcAnalysisBaseCrop = 1200,
+  kIdcAnalysisYieldLabel = 1201,
+  kIdcAnalysisYield = 1202,
+  kIdcAnalysisYieldSpin = 1203,
+  kIdcAnalysisPriceLabel = 1204,
+  kIdcAnalysisPrice = 1205,
+  kIdcAnalysisPriceSpin = 1206,
+  kIdcAnalysisText = 1207,
+  kIdcAnalysisHint = 1208,
+  kIdcAnalysisSelectLine = 1209,
+  kIdcAlternativeLabel1 = 1210,  // the four labels follow one another
+  kIdcAlternative1 = 1214,       // and so do the four lists
+  kCmdCopyAnalysis = 1220,
+  kCmdPrintAnalysis = 1221,
+};
+
 // About dialog.
 enum AboutControl : int {
   kIdcAboutNotice = 1041,

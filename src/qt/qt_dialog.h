@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -55,6 +56,8 @@ class QtDialog : public QObject, public Dialog {
   int Exec(const std::function<bool()>& pump = {});
 
   QWidget* Window() const;
+  // Called each time the program shows the window (it comes to the front then).
+  void SetShownHandler(std::function<void(QtDialog&)> handler) { shownHandler_ = std::move(handler); }
   QWidget* Client() const { return client_; }
   bool HasEnded() const { return ended_; }
   const DialogUnits& Units() const { return units_; }
@@ -167,6 +170,7 @@ class QtDialog : public QObject, public Dialog {
   QDialog* modal_ = nullptr;
   QWidget* client_ = nullptr;
   QMenuBar* menuBar_ = nullptr;
+  std::function<void(QtDialog&)> shownHandler_;
   DialogUnits units_;
   std::vector<DialogControl> controls_;
   std::unordered_map<int, std::size_t> firstById_;

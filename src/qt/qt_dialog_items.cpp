@@ -148,6 +148,7 @@ void QtDialog::ShowItem(int id, bool show) {
     if (show) {
       window_->raise();
       window_->activateWindow();
+      if (shownHandler_) shownHandler_(*this);
     }
     return;
   }

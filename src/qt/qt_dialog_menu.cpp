@@ -1,6 +1,7 @@
 // The menu bar from its template, and popup menus.
 
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -44,7 +45,12 @@ void QtDialog::FillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool de
       FillMenu(submenu, item.submenu, deliverNow);
       continue;
     }
-    QAction* action = menu->addAction(ToQString(item.text));
+    // A tab ends the text and starts the item's key, as in the templates.
+    const std::size_t tab = item.text.find('\t');
+    QAction* action = menu->addAction(ToQString(std::string_view(item.text).substr(0, tab)));
+    if (tab != std::string::npos) {
+      action->setShortcut(QKeySequence(ToQString(std::string_view(item.text).substr(tab + 1))));
+    }
     action->setEnabled(!item.grayed);
     action->setData(item.id);
     const int id = item.id;

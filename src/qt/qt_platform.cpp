@@ -54,6 +54,7 @@ Dialog* QtPlatform::CreateModeless(const DialogTemplate& dialogTemplate, const D
   QWidget* parent = nullptr;
   if (QtDialog* ownerDialog = QtDialog::Of(owner)) parent = ownerDialog->Window();
   auto* dialog = new QtDialog(dialogTemplate, proc, parent, QtDialog::Mode::kModeless);
+  dialog->SetShownHandler([this](QtDialog& shown) { front_ = &shown; });
   const QPointer<QtDialog> alive(dialog);
   std::erase_if(modeless_, [](const QPointer<QtDialog>& gone) { return gone == nullptr; });
   modeless_.push_back(alive);
@@ -77,7 +78,22 @@ QtDialog* QtPlatform::ActiveWindow() const {
   for (auto it = modal_.rbegin(); it != modal_.rend(); ++it) {
     if (*it != nullptr && !(*it)->HasEnded()) return *it;
   }
+  // The modeless window the program showed or the user brought forward last,
+  // while it shows: the system's own idea of the active window changes with
+  // every popup that closes.
+  if (front_ != nullptr && !front_->HasEnded() && front_->Window() != nullptr &&
+      front_->Window()->isVisible()) {
+    return front_;
+  }
   return MainWindow();
+}
+
+QtDialog* QtPlatform::ShownModeless(int templateId) const {
+  for (const QPointer<QtDialog>& dialog : modeless_) {
+    if (dialog == nullptr || dialog->HasEnded() || dialog->TemplateId() != templateId) continue;
+    if (dialog->Window() != nullptr && dialog->Window()->isVisible()) return dialog;
+  }
+  return nullptr;
 }
 
 void QtPlatform::CloseWindows() {

@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "qt/qt_clipboard.h"
+#include "qt/qt_dialog.h"
 
 class QWidget;
 class QtDialog;
@@ -58,6 +59,10 @@ class QtPlatform : public Platform {
   void SetProgramPath(std::string path) { programPath_ = std::move(path); }
   // The first open window without an owner; the modal dialog on top, else it.
   QtDialog* MainWindow() const;
+  // A modeless window of that template while it shows; nullptr otherwise.
+  QtDialog* ShownModeless(int templateId) const;
+  // The user brings a modeless window forward: the lines after act on it.
+  void BringToFront(QtDialog& dialog) { front_ = &dialog; }
   QtDialog* ActiveWindow() const;
   // Ends every modeless window, owned ones first.
   void CloseWindows();
@@ -65,6 +70,7 @@ class QtPlatform : public Platform {
  private:
   QtClipboard clipboard_;
   std::vector<QPointer<QtDialog>> modeless_;
+  QPointer<QtDialog> front_;  // the modeless window shown or brought forward last
   std::vector<QPointer<QtDialog>> modal_;
   std::function<void(int)> quitHandler_;
   std::function<bool()> pump_;

@@ -44,6 +44,7 @@ class QtScriptShell : public ScriptShell {
   std::string Context(Dialog& window, int id) override;
   std::string Close(Dialog& window) override;
   std::string Resize(Dialog& window, int width, int height) override;
+  std::string Activate(int templateId) override;
 
  private:
   // The window's grid, found as in every shell.

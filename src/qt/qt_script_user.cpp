@@ -30,7 +30,7 @@ constexpr int kProbeStep = 3;
 
 QtDialog& DialogOf(Dialog& window) { return *QtDialog::Of(&window); }
 
-std::string Activate(QtDialog& dialog) {
+std::string ActivateDialog(QtDialog& dialog) {
   if (ActivateWindow(dialog.Window())) return {};
   return "the window " + dialog.GetCaption() + " does not become active";
 }
@@ -109,7 +109,7 @@ std::string QtScriptShell::Command(Dialog& window, int id) {
   CommandTarget target = CommandTarget::kWindow;
   if (std::string why = CheckCommand(MenuBar(window), Controls(window), id, &target); !why.empty())
     return why;
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   switch (target) {
     case CommandTarget::kMenuItem: return ChooseFromMenuBar(dialog, id);
     case CommandTarget::kControl: return ClickControl(dialog, id, Qt::LeftButton);
@@ -125,7 +125,7 @@ std::string QtScriptShell::ClickTab(Dialog& window, int index) {
   int id = 0;
   if (std::string why = CheckTab(Controls(window), window, index, &id); !why.empty()) return why;
   if (index == window.GetTabSelection(id)) return {};
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   QTabBar& bar = *static_cast<TabStripWidget*>(dialog.ItemWidget(id))->Bar();
   RevealTab(bar, index);
   ClickAt(&bar, bar.tabRect(index).center());
@@ -142,7 +142,7 @@ std::string QtScriptShell::GridOf(Dialog& window, GridWidget** grid) {
 std::string QtScriptShell::ClickCell(Dialog& window, int row, int col, CellClick how) {
   GridWidget* grid = nullptr;
   if (std::string why = GridOf(window, &grid); !why.empty()) return why;
-  if (std::string why = Activate(DialogOf(window)); !why.empty()) return why;
+  if (std::string why = ActivateDialog(DialogOf(window)); !why.empty()) return why;
   QPoint at;
   if (std::string why = Locate(*grid, row, col, &at); !why.empty()) return why;
   switch (how) {
@@ -166,7 +166,7 @@ std::string QtScriptShell::FocusGrid(GridWidget& grid) {
 std::string QtScriptShell::Type(Dialog& window, std::string_view text) {
   GridWidget* grid = nullptr;
   if (std::string why = GridOf(window, &grid); !why.empty()) return why;
-  if (std::string why = Activate(DialogOf(window)); !why.empty()) return why;
+  if (std::string why = ActivateDialog(DialogOf(window)); !why.empty()) return why;
   if (std::string why = FocusGrid(*grid); !why.empty()) return why;
   TypeText(grid, ToQString(text), false);
   return {};
@@ -180,7 +180,7 @@ std::string QtScriptShell::Key(Dialog& window, const ScriptKey& key) {
   // Without a grid, Escape and Enter still reach the window.
   if (!noGrid.empty() && key.key != GridKey::Escape && key.key != GridKey::Enter) return noGrid;
   QtDialog& dialog = DialogOf(window);
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   if (grid == nullptr) {
     PressKey(dialog.Window(), pressed, modifiers);
     return {};
@@ -193,7 +193,7 @@ std::string QtScriptShell::Key(Dialog& window, const ScriptKey& key) {
 std::string QtScriptShell::Edit(Dialog& window, int id, std::string_view text) {
   QtDialog& dialog = DialogOf(window);
   if (std::string why = CheckTyping(Controls(window), id, text); !why.empty()) return why;
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   QWidget* target = dialog.ItemWidget(id);
   if (auto* combo = qobject_cast<QComboBox*>(target)) {
     ClickAt(combo->lineEdit(), combo->lineEdit()->rect().center());
@@ -213,7 +213,7 @@ std::string QtScriptShell::Edit(Dialog& window, int id, std::string_view text) {
 std::string QtScriptShell::Select(Dialog& window, int id, int index) {
   QtDialog& dialog = DialogOf(window);
   if (std::string why = CheckChoice(Controls(window), window, id, index); !why.empty()) return why;
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   if (auto* list = qobject_cast<QListWidget*>(dialog.ItemWidget(id))) {
     QListWidgetItem* item = list->item(index);
     list->scrollToItem(item);
@@ -235,13 +235,20 @@ std::string QtScriptShell::Select(Dialog& window, int id, int index) {
 std::string QtScriptShell::Context(Dialog& window, int id) {
   QtDialog& dialog = DialogOf(window);
   if (std::string why = CheckContext(Controls(window), id); !why.empty()) return why;
-  if (std::string why = Activate(dialog); !why.empty()) return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   return ClickControl(dialog, id, Qt::RightButton);
 }
 
 std::string QtScriptShell::Close(Dialog& window) {
   DialogOf(window).Window()->close();
   return {};
+}
+
+std::string QtScriptShell::Activate(int templateId) {
+  QtDialog* dialog = platform_.ShownModeless(templateId);
+  if (dialog == nullptr) return "no window " + std::to_string(templateId) + " is shown";
+  platform_.BringToFront(*dialog);
+  return ActivateDialog(*dialog);
 }
 
 std::string QtScriptShell::Resize(Dialog& window, int width, int height) {

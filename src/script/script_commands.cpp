@@ -147,6 +147,10 @@ std::string Resize(ScriptContext& context, const Args& args) {
   });
 }
 
+std::string Window(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 1, [&](int id, int) { return context.shell.Activate(id); });
+}
+
 std::string Save(ScriptContext& context, const Args& args) {
   if (!context.app.Save(args[0])) return "the document could not be saved to " + args[0];
   return {};
@@ -236,6 +240,7 @@ constexpr CommandEntry kCommands[] = {
     {"edit", 2, 2, Edit, "edit ID \"TEXT\""},
     {"select", 2, 2, Select, "select ID INDEX"},
     {"resize", 2, 2, Resize, "resize WIDTH HEIGHT"},
+    {"window", 1, 1, Window, "window ID"},
     {"dump", 1, 2, Dump, "dump WHAT"},
     {"save", 1, 1, Save, "save PATH"},
     {"clipboard", 1, 1, ClipboardText, "clipboard \"TEXT\""},

@@ -73,4 +73,7 @@ class ScriptShell {
   virtual std::string Close(Dialog& window) = 0;
   // The user drags the window's client area to a size, kept at least at its minimum.
   virtual std::string Resize(Dialog& window, int width, int height) = 0;
+  // The user brings the shown modeless window of that template to the front
+  // (a click on it), so that the lines after act on it.
+  virtual std::string Activate(int templateId) = 0;
 };
