@@ -13,6 +13,8 @@
 
 #include "document/temp_folder.h"
 #include "headless/headless_platform.h"
+#include "reports/analysis_text.h"
+#include "reports/budget_analysis.h"
 #include "reports/whole_farm_fixture.h"
 
 namespace {
@@ -131,6 +133,58 @@ TEST(CliExport, EveryListKindSurvivesAndEveryTabOfTheCapitalListsExports) {
     }
   }
   EXPECT_EQ(views, ReadFile(kData + "every-list-views.txt"));
+}
+
+// herdwright-cli analyze prints what the window shows for the same choices.
+TEST(CliAnalyze, PrintsTheWindowsTextForTheChosenBudgetAndAlternatives) {
+  HeadlessPlatform platform;
+  ScopedPlatform installed(platform);
+  TempFolder folder;
+  CBudgetWorksheet worksheet;
+  for (int k = 0; k < 2; ++k) {
+    CCropBudget& budget = *worksheet.GetBudget(k, true);
+    budget.title = k == 0 ? "Ewes" : "Goats";
+    budget.numUnits = 1;
+    CBudgetLine& sale = budget.AppendLine(kSectionReturns);
+    sale.kind = kKindQuantity;
+    sale.units = "cwt";
+    sale.quantity = 100 - 60 * k;
+    sale.value = 2 + k;
+    CBudgetLine& feed = budget.AppendLine(kSectionOperating);
+    feed.kind = kKindPerAnimal;
+    feed.value = 150 - 50 * k;
+  }
+  const std::string path = folder.File("two.vqn");
+  ASSERT_TRUE(worksheet.Save(path));
+
+  CBudgetAnalysis analysis;
+  analysis.base = worksheet.GetBudget(0);
+  analysis.alternatives = {-1, 1, -1, -1};
+  analysis.Calculate(worksheet);
+  const RunResult breakeven =
+      RunCli("analyze " + path + " --tab 1 --mode breakeven --alternative 0 --alternative 2 --format rtf");
+  EXPECT_EQ(breakeven.status, 0) << breakeven.err;
+  EXPECT_EQ(breakeven.out, RenderAnalysisRtf(analysis));
+
+  analysis.mode = AnalysisMode::kSensitivity;
+  analysis.yieldIncrement = 150;
+  analysis.Calculate(worksheet);
+  const RunResult refused =
+      RunCli("analyze " + path + " --tab 1 --mode sensitivity --yield-increment 150 --format text");
+  EXPECT_EQ(refused.status, 0);
+  EXPECT_EQ(refused.out, analysis.message);
+
+  const RunResult missing = RunCli("analyze " + path + " --tab 3 --mode breakeven --format text");
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("no budget tab 3"), std::string::npos);
+  for (const char* arguments :
+       {"analyze x.vqn --mode breakeven --format rtf", "analyze x.vqn --tab 1 --format rtf",
+        "analyze x.vqn --tab 1 --mode both --format rtf", "analyze x.vqn --tab 1 --mode breakeven",
+        "analyze x.vqn --tab -1 --mode breakeven --format text",
+        "analyze x.vqn --tab 1 --mode breakeven --format text --alternative 1 --alternative 1 "
+        "--alternative 1 --alternative 1 --alternative 1"}) {
+    EXPECT_EQ(RunCli(arguments).status, 2) << arguments;
+  }
 }
 
 TEST(CliExport, BadArgumentsPrintUsageWithStatusTwo) {
