@@ -31,9 +31,10 @@ MenuTemplate BuildMainMenu() {
       Item(kCmdPurchasedLivestock, "&Purchased Livestock Investment"),
       Item(kCmdRetainedLivestock, "&Retained Livestock Investment"),
       Separator(),
-      // After a tab, the keys the menu shows and takes.
-      Item(kCmdBreakeven, "Gross Margin &Breakeven Analysis\tCtrl+B"),
-      Item(kCmdSensitivity, "Breakeven/&Sensitivity Analysis\tCtrl+E"),
+      // After a tab, the key the menu shows and takes; not a Ctrl letter, which
+      // the edit boxes keep for themselves.
+      Item(kCmdBreakeven, "Gross Margin &Breakeven Analysis\tF7"),
+      Item(kCmdSensitivity, "Breakeven/&Sensitivity Analysis\tF8"),
   };
   MenuItem help{0, "&Help", false, {}};
   help.submenu = {
