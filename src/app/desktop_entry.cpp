@@ -54,7 +54,7 @@ std::optional<std::string> DesktopEntryText(const SetupParameters& parameters,
   if (!exec) return std::nullopt;
   return "[Desktop Entry]\n"
          "Type=Application\n"
-         "Version=1.5\n"
+         "Version=1.4\n"
          "Name=" + StringValue(parameters.productTitle) + "\n"
          "GenericName=Livestock Enterprise Budgets\n"
          "Comment=Livestock enterprise budgets for farms and ranches\n"
