@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a build needs, only those missing.
-# Usage: scripts/install-deps.sh build|test|fuzz
+# Usage: scripts/install-deps.sh build|test|fuzz|package
 set -euo pipefail
 
 packages=(cmake ninja-build g++ pkg-config)
@@ -9,7 +9,10 @@ packages=(cmake ninja-build g++ pkg-config)
 qt=(qt6-base-dev libgl-dev xvfb xauth fonts-liberation2)
 case "${1:-build}" in
   build) packages+=("${qt[@]}") ;;
-  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev "${qt[@]}") ;;
+  # desktop-file-validate checks the menu entry setup writes.
+  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils "${qt[@]}") ;;
+  # The Debian package: its library dependencies, and its desktop entry checked.
+  package) packages+=(dpkg-dev fakeroot file desktop-file-utils "${qt[@]}") ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "unknown set: $1" >&2; exit 2 ;;
 esac

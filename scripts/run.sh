@@ -7,7 +7,7 @@ bash scripts/install-deps.sh build
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DHERDWRIGHT_TESTS=OFF >/dev/null
 cmake --build build/release -j "$(nproc)" --target herdwright
 file="${1:-examples/sample-ranch.vqn}"
-program=build/release/src/qt/herdwright
+program=build/release/bin/herdwright
 
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
   cat >&2 <<MESSAGE

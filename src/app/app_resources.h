@@ -11,6 +11,8 @@ const DialogTemplate& ExpenseDialogTemplate();    // 121
 const DialogTemplate& VeterinaryDialogTemplate(); // 137
 const DialogTemplate& AnalysisWindowTemplate();    // 117
 const DialogTemplate& MachineDialogTemplate();    // 120, also for buildings and livestock
+const DialogTemplate& ImportDialogTemplate();     // 118
+const DialogTemplate& SetupDialogTemplate();      // 113
 
 // The "&View" entry of the main menu, which "Options >>" also offers.
 const MenuItem& ViewMenu();

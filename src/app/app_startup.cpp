@@ -3,6 +3,8 @@
 #include "app/app_state.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
+#include "app/setup_dialog.h"
+#include "platform/app_message.h"
 #include "document/worksheet.h"
 #include "platform/platform.h"
 
@@ -13,10 +15,17 @@ Dialog* App_StartUp(std::string_view commandLine) {
   state.programPath = App_Platform().ProgramPath();
   state.programFolder = FolderPart(state.programPath);
 
-  const StartupChoice choice = ReadCommandLine(commandLine, state.programPath);
+  const StartupChoice choice =
+      ReadCommandLine(commandLine, state.programPath, kTemporaryFolderOffersSetup);
   state.commandLineDocument = choice.document;
-  // TODO: offer setup (template 113) when asked for; declining it goes on here.
   state.setupOffered = choice.offerSetup;
+  if (choice.offerSetup) {
+    SetupParameters parameters;
+    parameters.programPath = state.programPath;
+    parameters.productTitle = kProductTitle;
+    // The installed copy has taken over.
+    if (App_OfferSetup(parameters, state.programFolder)) return nullptr;
+  }
 
   Dialog* window = App_Platform().CreateModeless(MainWindowTemplate(), MainDlgProc, nullptr, 0);
   if (!window) state.mainWindow = nullptr;

@@ -6,9 +6,11 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 2> kNoSetupSwitches = {"/NoSetup", "\\NoSetup"};
-constexpr std::array<std::string_view, 4> kSetupSwitches = {"/Setup", "\\Setup", "/Install",
-                                                            "\\Install"};
+// The Linux spellings beside the program's own.
+constexpr std::array<std::string_view, 3> kNoSetupSwitches = {"/NoSetup", "\\NoSetup",
+                                                              "--nosetup"};
+constexpr std::array<std::string_view, 6> kSetupSwitches = {
+    "/Setup", "\\Setup", "/Install", "\\Install", "--setup", "--install"};
 // Case matters here, as it did where these folder names come from.
 constexpr std::array<std::string_view, 4> kTemporaryFolders = {"\\Temp", "\\TMP", "/Temp",
                                                                "/TMP"};
@@ -42,11 +44,13 @@ std::string_view Unquoted(std::string_view text) {
 
 }  // namespace
 
-StartupChoice ReadCommandLine(std::string_view commandLine, std::string_view programPath) {
+StartupChoice ReadCommandLine(std::string_view commandLine, std::string_view programPath,
+                              bool temporaryFolderOffersSetup) {
   const std::string_view text = Unquoted(commandLine);
   if (MatchesAny(text, kNoSetupSwitches)) return {};
   if (MatchesAny(text, kSetupSwitches)) return {{}, true};
-  return {std::string(text), ContainsAny(programPath, kTemporaryFolders)};
+  return {std::string(text),
+          temporaryFolderOffersSetup && ContainsAny(programPath, kTemporaryFolders)};
 }
 
 std::string FolderPart(std::string_view path) {

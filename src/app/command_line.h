@@ -9,9 +9,19 @@ struct StartupChoice {
   bool offerSetup = false;
 };
 
-// The command line is a document path or one setup switch. A program started
-// from a temporary folder offers setup too, and still opens its document.
-StartupChoice ReadCommandLine(std::string_view commandLine, std::string_view programPath);
+// Builds and tests run the program from temporary folders on Linux: there only
+// the setup switch offers setup.
+#ifdef _WIN32
+inline constexpr bool kTemporaryFolderOffersSetup = true;
+#else
+inline constexpr bool kTemporaryFolderOffersSetup = false;
+#endif
+
+// The command line is a document path or one setup switch. With the
+// temporary-folder trigger on, a program started from a temporary folder
+// offers setup too, and still opens its document.
+StartupChoice ReadCommandLine(std::string_view commandLine, std::string_view programPath,
+                              bool temporaryFolderOffersSetup);
 
 // The path up to and including its last separator; empty when it has none.
 std::string FolderPart(std::string_view path);

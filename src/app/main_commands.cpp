@@ -6,6 +6,7 @@
 #include "app/app_resources.h"
 #include "app/document_title.h"
 #include "app/file_commands.h"
+#include "app/import_dialog.h"
 #include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
@@ -85,9 +86,9 @@ bool MainCommand(Dialog& window, int command) {
     case kCmdSaveAs: SaveWorksheetAs(window); return true;
     case kCmdExit: ExitProgram(window); return true;
     case kCmdInsertTab: InsertBudgetTab(window); return true;
-    // TODO: the print dialog with its report, and the import of budgets.
+    case kCmdImport: App_ShowImport(window); return true;
+    // TODO: the print dialog with its report.
     case kCmdPrint:
-    case kCmdImport:
     case kCmdPrintTab:
       ShowNotYetAvailable();
       return true;

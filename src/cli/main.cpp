@@ -7,6 +7,7 @@
 #include "cli/analyze_command.h"
 #include "cli/cli_usage.h"
 #include "cli/export_command.h"
+#include "cli/install_command.h"
 #include "cli/run_command.h"
 
 int main(int argc, char** argv) {
@@ -24,6 +25,10 @@ int main(int argc, char** argv) {
     if (options) return RunAnalyze(*options);
   }
   if (args.size() == 2 && args[0] == "run") return RunHeadlessScript(args[1]);
+  if (!args.empty() && args[0] == "install") {
+    const auto options = ParseInstallArguments({args.begin() + 1, args.end()});
+    if (options) return RunInstall(*options);
+  }
   PrintUsage(stderr);
   return 2;
 }

@@ -29,7 +29,8 @@ std::string HeadlessControl::WindowText() const {
 }
 
 void HeadlessControl::SetWindowText(std::string_view value) {
-  if (kind == ControlKind::kDropList) return;  // it shows its selection only
+  // A drop-down list shows its selection only; a list box has no text.
+  if (kind == ControlKind::kDropList || kind == ControlKind::kListBox) return;
   text = value;
   modified = false;
   formats.clear();
@@ -49,8 +50,31 @@ void HeadlessControl::InsertTab(int index, std::string_view label) {
 
 void HeadlessControl::SelectItem(int index) {
   selection = index >= 0 && index < static_cast<int>(items.size()) ? index : -1;
+  if (MultipleSelection()) {
+    marked.assign(items.size(), 0);
+    if (selection >= 0) marked[static_cast<std::size_t>(selection)] = 1;
+  }
   if (kind == ControlKind::kComboBox && selection >= 0)
     text = items[static_cast<std::size_t>(selection)];
+}
+
+bool HeadlessControl::IsSelected(int index) const {
+  if (index < 0 || index >= static_cast<int>(items.size())) return false;
+  if (!MultipleSelection()) return index == selection;
+  return marked[static_cast<std::size_t>(index)] != 0;
+}
+
+void HeadlessControl::MarkItem(int index, bool selected) {
+  if (index < 0 || index >= static_cast<int>(items.size())) return;
+  if (!MultipleSelection()) {
+    if (selected) {
+      SelectItem(index);
+    } else if (index == selection) {
+      SelectItem(-1);
+    }
+    return;
+  }
+  marked[static_cast<std::size_t>(index)] = selected ? 1 : 0;
 }
 
 std::vector<StyledRun> HeadlessControl::StyleRuns() const {

@@ -33,14 +33,15 @@ struct HeadlessControl {
   bool modified = false;
   int limit = 0;  // characters; 0: none
   std::vector<std::string> items;
-  int selection = -1;
+  int selection = -1;         // a list of multiple selection: the item with the caret
+  std::vector<char> marked;   // a list of multiple selection: whether each item is selected
   std::vector<std::string> tabs;
   int tabSelection = -1;
   std::vector<StyledRun> formats;  // in the order they were applied
   int upDownLow = 0, upDownHigh = 100, upDownPosition = 0;
 
   // The text as the window system reports it: a drop-down list shows its
-  // selected item.
+  // selected item; a list box has none.
   std::string WindowText() const;
   // Setting the text from the program: no limit applies and the edit no longer
   // counts as changed by the user; formatting is dropped.
@@ -48,6 +49,9 @@ struct HeadlessControl {
 
   void InsertTab(int index, std::string_view label);
   void SelectItem(int index);
+  bool MultipleSelection() const { return (style & kStyleExtendedSel) != 0; }
+  bool IsSelected(int index) const;
+  void MarkItem(int index, bool selected);
   // Every character's style merged into runs covering the whole text.
   std::vector<StyledRun> StyleRuns() const;
 };

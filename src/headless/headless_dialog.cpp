@@ -213,6 +213,7 @@ void HeadlessDialog::ResetItems(int id) {
   HeadlessControl* control = Control(id);
   if (control == nullptr) return;
   control->items.clear();
+  control->marked.clear();
   control->selection = -1;
   if (control->kind == ControlKind::kComboBox) control->text.clear();
 }
@@ -221,6 +222,7 @@ int HeadlessDialog::AddItemString(int id, std::string_view text) {
   HeadlessControl* control = Control(id);
   if (control == nullptr) return -1;
   control->items.emplace_back(text);
+  control->marked.push_back(0);
   return static_cast<int>(control->items.size()) - 1;
 }
 
@@ -243,6 +245,15 @@ int HeadlessDialog::GetItemSelection(int id) const {
 
 void HeadlessDialog::SetItemSelection(int id, int index) {
   if (HeadlessControl* control = Control(id)) control->SelectItem(index);
+}
+
+bool HeadlessDialog::IsItemSelected(int id, int index) const {
+  const HeadlessControl* control = Control(id);
+  return control != nullptr && control->IsSelected(index);
+}
+
+void HeadlessDialog::SetItemSelected(int id, int index, bool selected) {
+  if (HeadlessControl* control = Control(id)) control->MarkItem(index, selected);
 }
 
 void HeadlessDialog::InsertTab(int id, int index, std::string_view label) {

@@ -95,6 +95,8 @@ class HeadlessDialog : public Dialog {
   std::string GetItemString(int id, int index) const override;
   int GetItemSelection(int id) const override;
   void SetItemSelection(int id, int index) override;
+  bool IsItemSelected(int id, int index) const override;
+  void SetItemSelected(int id, int index, bool selected) override;
   void InsertTab(int id, int index, std::string_view label) override;
   void DeleteAllTabs(int id) override;
   int CountTabs(int id) const override;

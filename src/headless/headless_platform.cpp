@@ -58,6 +58,16 @@ bool HeadlessPlatform::ChooseSaveFile(PlatformWindow*, const FileDialogOptions&,
   return ChooseFile(path);
 }
 
+// A folder browser is answered as a file dialog is.
+bool HeadlessPlatform::ChooseFolder(PlatformWindow*, std::string_view, std::string* path) {
+  return ChooseFile(path);
+}
+
+int HeadlessPlatform::StartProgram(std::string_view path) {
+  programsStarted_.emplace_back(path);
+  return shellResult_;
+}
+
 int HeadlessPlatform::ShellOpen(std::string_view target) {
   shellOpened_.emplace_back(target);
   return shellResult_;

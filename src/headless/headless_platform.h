@@ -34,7 +34,10 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   Clipboard& GetClipboard() override { return clipboard_; }
   bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
   bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
+  bool ChooseFolder(PlatformWindow*, std::string_view title, std::string* path) override;
   int ShellOpen(std::string_view target) override;
+  // Records the program; the result set with SetShellResult.
+  int StartProgram(std::string_view path) override;
   std::string ProgramPath() override { return programPath_; }
   std::string DocumentsFolder() override { return documentsFolder_; }
   // Sends kInit, then calls the pump until the dialog has ended; without a pump,
@@ -80,6 +83,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
 
   void SetShellResult(int result) { shellResult_ = result; }
   const std::vector<std::string>& ShellOpened() const { return shellOpened_; }
+  const std::vector<std::string>& ProgramsStarted() const { return programsStarted_; }
   void SetProgramPath(std::string path) { programPath_ = std::move(path); }
   void SetDocumentsFolder(std::string folder) { documentsFolder_ = std::move(folder); }
   // Where each file dialog shown so far started, in order.
@@ -120,6 +124,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   int exitCode_ = 0;
   int shellResult_ = 33;
   std::vector<std::string> shellOpened_;
+  std::vector<std::string> programsStarted_;
   std::string programPath_ = "/opt/herdwright/herdwright";
   std::string documentsFolder_;
   std::vector<std::string> proposedFiles_;

@@ -58,6 +58,10 @@ std::string HeadlessScriptShell::Select(Dialog& window, int id, int index) {
   return UserSelect(Headless(window), id, index);
 }
 
+std::string HeadlessScriptShell::DoubleClickItem(Dialog& window, int id, int index) {
+  return UserDoubleClickItem(Headless(window), id, index);
+}
+
 std::string HeadlessScriptShell::Context(Dialog& window, int id) {
   return UserContextMenu(Headless(window), id);
 }

@@ -89,8 +89,27 @@ std::string UserSelect(HeadlessDialog& dialog, int id, int index) {
   if (std::string why = CheckChoice(ControlsOf(dialog), dialog, id, index); !why.empty())
     return why;
   dialog.SetFocusItem(id);
+  HeadlessControl& control = *dialog.Control(id);
+  if (control.MultipleSelection()) {
+    // A Ctrl+click: the item joins the selection; one already in it stays.
+    if (control.IsSelected(index)) return {};
+    control.MarkItem(index, true);
+    control.selection = index;
+  } else {
+    dialog.SetItemSelection(id, index);
+  }
+  SendCommand(dialog, id, kNotifySelChange);
+  return {};
+}
+
+std::string UserDoubleClickItem(HeadlessDialog& dialog, int id, int index) {
+  if (std::string why = CheckListItem(ControlsOf(dialog), dialog, id, index); !why.empty())
+    return why;
+  // The first click selects the item alone, the second reports the double click.
+  dialog.SetFocusItem(id);
   dialog.SetItemSelection(id, index);
   SendCommand(dialog, id, kNotifySelChange);
+  SendCommand(dialog, id, kNotifyDoubleClick);
   return {};
 }
 

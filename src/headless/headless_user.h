@@ -22,8 +22,11 @@ std::string UserCommand(HeadlessDialog& dialog, int id);
 // Replaces the text of an edit or combo box, cut to its limit, and reports the
 // change as the control would.
 std::string UserEdit(HeadlessDialog& dialog, int id, std::string_view text);
-// Chooses an item of a list box, combo box or drop-down list.
+// Chooses an item of a list box, combo box or drop-down list; in a list box
+// of multiple selection the item joins the selection (a Ctrl+click).
 std::string UserSelect(HeadlessDialog& dialog, int id, int index);
+// A double click on an item of a list box, which selects it alone first.
+std::string UserDoubleClickItem(HeadlessDialog& dialog, int id, int index);
 // A click on a tab of the dialog's tab strip.
 std::string UserClickTab(HeadlessDialog& dialog, int index);
 // A right click on a control that has no menu of its own, or on the window's

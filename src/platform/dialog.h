@@ -93,8 +93,13 @@ class Dialog : public PlatformWindow {
   virtual int AddItemString(int id, std::string_view text) = 0;
   virtual int CountItemStrings(int id) const = 0;
   virtual std::string GetItemString(int id, int index) const = 0;
+  // A list of multiple selection (kStyleExtendedSel) reports the item with the
+  // caret, and takes the index as its only selected item.
   virtual int GetItemSelection(int id) const = 0;  // -1: none
   virtual void SetItemSelection(int id, int index) = 0;
+  // Each item of a list box on its own, in a list of either kind.
+  virtual bool IsItemSelected(int id, int index) const = 0;
+  virtual void SetItemSelected(int id, int index, bool selected) = 0;
 
   // Tab strips. Selecting from the program sends no change events.
   virtual void InsertTab(int id, int index, std::string_view label) = 0;

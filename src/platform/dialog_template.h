@@ -34,6 +34,7 @@ enum ControlStyle : std::uint32_t {
   kStyleWantReturn = 1u << 6,
   kStyleRight = 1u << 7,  // right-aligned text
   kStyleCenter = 1u << 8,
+  kStyleExtendedSel = 1u << 9,  // a list box of multiple selection, shift and ctrl extending it
 };
 
 // Positions and sizes in dialog units: x and width in quarters of the average

@@ -14,6 +14,7 @@
 enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
 struct FileDialogOptions {
+  std::string title;  // empty: the system's own
   std::string filterName = "Herdbook Files (*.vqn)";
   std::string pattern = "*.vqn";
   std::string defaultExtension = "vqn";
@@ -40,10 +41,17 @@ class Platform {
   virtual bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string*) {
     return false;
   }
+  // A folder browser with a title; *path holds the folder chosen. False when
+  // the user cancelled.
+  virtual bool ChooseFolder(PlatformWindow*, std::string_view /*title*/, std::string*) {
+    return false;
+  }
 
   // Opens a document or web address with the program the system associates
   // with it; above 32 is success, 31 means no program is associated.
   virtual int ShellOpen(std::string_view) { return 0; }
+  // Starts a program without arguments, on its own; the result as ShellOpen's.
+  virtual int StartProgram(std::string_view /*path*/) { return 0; }
   // The running program's full path.
   virtual std::string ProgramPath() { return {}; }
   // The user's documents folder, ending in a separator; empty when unknown.

@@ -8,6 +8,7 @@ inline constexpr int kMenuMain = 102;
 inline constexpr int kDialogAbout = 111;
 inline constexpr int kDialogSetup = 113;
 inline constexpr int kDialogAnalysis = 117;
+inline constexpr int kDialogImport = 118;
 inline constexpr int kDialogMain = 119;
 inline constexpr int kDialogMachine = 120;
 inline constexpr int kDialogExpenses = 121;
@@ -143,4 +144,21 @@ enum AboutControl : int {
   kIdcAboutVersion = 1043,
   kIdcAboutDepartment = 1044,
   kIdcAboutGoToSite = 1045,
+};
+
+// Budget import dialog.
+enum ImportControl : int {
+  kIdcImportStatus = 1076,
+  kIdcImportList = 1040,
+  kIdcImportOtherFiles = 1071,
+};
+
+// Setup dialog.
+enum SetupControl : int {
+  kIdcSetupNotice = 1041,
+  kIdcSetupCanDo = 1038,
+  kIdcSetupTarget = 1137,
+  kIdcSetupMore = 1037,
+  kIdcSetupAbout = 1047,
+  kIdcSetupChange = 1136,
 };

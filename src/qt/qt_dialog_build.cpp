@@ -106,7 +106,12 @@ QWidget* QtDialog::CreateControl(const ControlTemplate& control, std::size_t ind
     }
     case ControlKind::kComboBox: return CreateComboBox(control, client_, true);
     case ControlKind::kDropList: return CreateComboBox(control, client_, false);
-    case ControlKind::kListBox: return new QListWidget(client_);
+    case ControlKind::kListBox: {
+      auto* list = new QListWidget(client_);
+      if ((control.style & kStyleExtendedSel) != 0)
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+      return list;
+    }
     case ControlKind::kTabStrip: return new TabStripWidget(client_);
     case ControlKind::kGrid: {
       auto* grid = new GridWidget(client_, control.id, control.text);
@@ -275,8 +280,13 @@ void QtDialog::ConnectChoices(std::size_t index) {
   DialogControl& control = controls_[index];
   const int id = control.id;
   if (auto* list = dynamic_cast<QListWidget*>(control.widget)) {
-    connect(list, &QListWidget::currentRowChanged, this,
-            [this, id] { SendCommand(id, kNotifySelChange); });
+    if (list->selectionMode() == QAbstractItemView::ExtendedSelection) {
+      connect(list, &QListWidget::itemSelectionChanged, this,
+              [this, id] { SendCommand(id, kNotifySelChange); });
+    } else {
+      connect(list, &QListWidget::currentRowChanged, this,
+              [this, id] { SendCommand(id, kNotifySelChange); });
+    }
     connect(list, &QListWidget::itemDoubleClicked, this,
             [this, id] { SendCommand(id, kNotifyDoubleClick); });
     return;

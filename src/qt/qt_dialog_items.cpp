@@ -49,12 +49,10 @@ std::string QtDialog::ControlText(const DialogControl& control) const {
       return MultilineText(control, static_cast<QPlainTextEdit*>(widget)->toPlainText());
     case ControlKind::kComboBox:
     case ControlKind::kDropList: return ToStdString(static_cast<QComboBox*>(widget)->currentText());
-    case ControlKind::kListBox: {
-      const QListWidgetItem* item = static_cast<QListWidget*>(widget)->currentItem();
-      return item != nullptr ? ToStdString(item->text()) : std::string();
-    }
     case ControlKind::kRichEdit: return control.text;  // read-only: the program's text
     case ControlKind::kGrid: return static_cast<GridWidget*>(widget)->Engine().State().title;
+    // A list box has no text of its own, as the window system has it.
+    case ControlKind::kListBox:
     case ControlKind::kTabStrip:
     case ControlKind::kUpDown: return {};
   }

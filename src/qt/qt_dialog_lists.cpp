@@ -110,8 +110,28 @@ void QtDialog::SetItemSelection(int id, int index) {
     RememberText(*control);
   } else if (QListWidget* list = AsList(control)) {
     const QSignalBlocker blocker(list);
+    const QSignalBlocker selectionBlocker(list->selectionModel());
+    list->clearSelection();
     list->setCurrentRow(index >= 0 && index < list->count() ? index : -1);
   }
+}
+
+bool QtDialog::IsItemSelected(int id, int index) const {
+  const QListWidget* list = AsList(Find(id));
+  const QListWidgetItem* item = list != nullptr && index >= 0 ? list->item(index) : nullptr;
+  return item != nullptr && item->isSelected();
+}
+
+void QtDialog::SetItemSelected(int id, int index, bool selected) {
+  QListWidget* list = AsList(Find(id));
+  QListWidgetItem* item = list != nullptr && index >= 0 ? list->item(index) : nullptr;
+  if (item == nullptr) return;
+  const QSignalBlocker blocker(list);
+  const QSignalBlocker selectionBlocker(list->selectionModel());
+  if (list->selectionMode() != QAbstractItemView::ExtendedSelection && selected) {
+    list->setCurrentItem(item);
+  }
+  item->setSelected(selected);
 }
 
 void QtDialog::InsertTab(int id, int index, std::string_view label) {

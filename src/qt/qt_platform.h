@@ -30,7 +30,9 @@ class QtPlatform : public Platform {
                       std::string* path) override;
   bool ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
                       std::string* path) override;
+  bool ChooseFolder(PlatformWindow* owner, std::string_view title, std::string* path) override;
   int ShellOpen(std::string_view target) override;
+  int StartProgram(std::string_view path) override;
   std::string ProgramPath() override;
   std::string DocumentsFolder() override;
 

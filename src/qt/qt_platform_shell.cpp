@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QProcess>
 #include <QSpacerItem>
 #include <QStandardPaths>
 #include <QUrl>
@@ -36,7 +37,7 @@ bool LooksLikeUrl(const QString& target) {
 
 bool RunFileDialog(PlatformWindow* owner, const FileDialogOptions& options, std::string* path,
                    bool save) {
-  QFileDialog dialog(QtPlatform::ParentFor(owner));
+  QFileDialog dialog(QtPlatform::ParentFor(owner), ToQString(options.title));
   dialog.setNameFilter(FilterOf(options));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -119,6 +120,21 @@ bool QtPlatform::ChooseOpenFile(PlatformWindow* owner, const FileDialogOptions& 
 bool QtPlatform::ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
                                 std::string* path) {
   return RunFileDialog(owner, options, path, true);
+}
+
+bool QtPlatform::ChooseFolder(PlatformWindow* owner, std::string_view title, std::string* path) {
+  QFileDialog dialog(QtPlatform::ParentFor(owner), ToQString(title));
+  dialog.setFileMode(QFileDialog::Directory);
+  dialog.setOption(QFileDialog::ShowDirsOnly);
+  if (path != nullptr && !path->empty()) dialog.setDirectory(ToQString(*path));
+  const FocusComesBack focus;
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+  if (path != nullptr) *path = ToStdString(QDir::toNativeSeparators(dialog.selectedFiles().constFirst()));
+  return true;
+}
+
+int QtPlatform::StartProgram(std::string_view path) {
+  return QProcess::startDetached(ToQString(path), {}) ? kShellOpened : kShellFileNotFound;
 }
 
 int QtPlatform::ShellOpen(std::string_view target) {

@@ -55,10 +55,11 @@ void ReleaseButtons(QWidget* over) {
   }
 }
 
-void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button) {
+void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button,
+             Qt::KeyboardModifiers modifiers) {
   QWindow* window = WindowOf(widget);
   if (window == nullptr) return;
-  QTest::mouseClick(window, button, Qt::NoModifier, InWindow(widget, at), ApartFromTheLastClick());
+  QTest::mouseClick(window, button, modifiers, InWindow(widget, at), ApartFromTheLastClick());
 }
 
 void DoubleClickAt(QWidget* widget, const QPoint& at) {

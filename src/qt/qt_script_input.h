@@ -21,7 +21,8 @@ bool ActivateWindow(QWidget* window);
 // window: the user does so before answering a window that a press opened.
 void ReleaseButtons(QWidget* over);
 // A click, or a double click, at a point of a widget.
-void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton);
+void ClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button = Qt::LeftButton,
+             Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 void DoubleClickAt(QWidget* widget, const QPoint& at);
 // A key pressed and released in the window that holds the widget.
 void PressKey(QWidget* widget, Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);

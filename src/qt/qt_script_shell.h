@@ -41,6 +41,7 @@ class QtScriptShell : public ScriptShell {
   std::string Key(Dialog& window, const ScriptKey& key) override;
   std::string Edit(Dialog& window, int id, std::string_view text) override;
   std::string Select(Dialog& window, int id, int index) override;
+  std::string DoubleClickItem(Dialog& window, int id, int index) override;
   std::string Context(Dialog& window, int id) override;
   std::string Close(Dialog& window) override;
   std::string Resize(Dialog& window, int width, int height) override;

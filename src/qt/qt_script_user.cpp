@@ -216,8 +216,13 @@ std::string QtScriptShell::Select(Dialog& window, int id, int index) {
   if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
   if (auto* list = qobject_cast<QListWidget*>(dialog.ItemWidget(id))) {
     QListWidgetItem* item = list->item(index);
+    const bool extended = list->selectionMode() == QAbstractItemView::ExtendedSelection;
+    // With Ctrl the item joins the selection; on one already in it Ctrl would
+    // take it out, so it is left as it is.
+    if (extended && item->isSelected()) return {};
     list->scrollToItem(item);
-    ClickAt(list->viewport(), list->visualItemRect(item).center());
+    ClickAt(list->viewport(), list->visualItemRect(item).center(), Qt::LeftButton,
+            extended ? Qt::ControlModifier : Qt::NoModifier);
     return {};
   }
   auto& combo = *static_cast<QComboBox*>(dialog.ItemWidget(id));
@@ -229,6 +234,18 @@ std::string QtScriptShell::Select(Dialog& window, int id, int index) {
   PressKey(view, view->currentIndex().row() == index ? Qt::Key_Return : Qt::Key_Escape);
   if (combo.currentIndex() != index)
     return "control " + std::to_string(id) + " does not take item " + std::to_string(index);
+  return {};
+}
+
+std::string QtScriptShell::DoubleClickItem(Dialog& window, int id, int index) {
+  QtDialog& dialog = DialogOf(window);
+  if (std::string why = CheckListItem(Controls(window), window, id, index); !why.empty())
+    return why;
+  if (std::string why = ActivateDialog(dialog); !why.empty()) return why;
+  auto& list = *static_cast<QListWidget*>(dialog.ItemWidget(id));
+  QListWidgetItem* item = list.item(index);
+  list.scrollToItem(item);
+  DoubleClickAt(list.viewport(), list.visualItemRect(item).center());
   return {};
 }
 

@@ -139,6 +139,14 @@ std::string Select(ScriptContext& context, const Args& args) {
   });
 }
 
+std::string DoubleSelect(ScriptContext& context, const Args& args) {
+  return WithNumbers(args, 2, [&](int id, int index) {
+    return OnWindow(context, [&](Dialog& window) {
+      return context.shell.DoubleClickItem(window, id, index);
+    });
+  });
+}
+
 std::string Resize(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 2, [&](int width, int height) {
     return OnWindow(context, [&](Dialog& window) {
@@ -168,7 +176,7 @@ std::string ClipboardText(ScriptContext& context, const Args& args) {
 
 std::string DumpOfWindow(ScriptShell& shell, Dialog& window, const Args& args, std::string* out) {
   const std::string& what = args[0];
-  if (what != "format" && args.size() != 1) return "usage: dump " + what;
+  if (what != "format" && what != "list" && args.size() != 1) return "usage: dump " + what;
   const std::vector<ScriptControl> controls = shell.Controls(window);
   if (what == "title") {
     *out = window.GetCaption() + "\n";
@@ -183,11 +191,18 @@ std::string DumpOfWindow(ScriptShell& shell, Dialog& window, const Args& args, s
     const ScriptControl* strip = FirstOfKind(controls, ControlKind::kTabStrip);
     if (strip == nullptr) return "the window has no tab strip";
     *out = DumpTabs(window, strip->id);
-  } else if (what == "format") {
+  } else if (what == "format" || what == "list") {
     const std::optional<int> id = args.size() == 2 ? Number(args[1]) : std::nullopt;
-    if (!id) return "usage: dump format ID";
-    if (FindControl(controls, *id) == nullptr) return "there is no control " + args[1];
-    *out = DumpFormat(shell.TextRuns(window, *id));
+    if (!id) return "usage: dump " + what + " ID";
+    const ScriptControl* control = FindControl(controls, *id);
+    if (control == nullptr) return "there is no control " + args[1];
+    if (what == "format") {
+      *out = DumpFormat(shell.TextRuns(window, *id));
+    } else if (control->kind != ControlKind::kListBox) {
+      return "control " + args[1] + " is not a list box";
+    } else {
+      *out = DumpList(window, *id);
+    }
   } else {
     return "unknown dump " + what;
   }
@@ -239,6 +254,7 @@ constexpr CommandEntry kCommands[] = {
     {"key", 1, 1, Key, "key NAME"},
     {"edit", 2, 2, Edit, "edit ID \"TEXT\""},
     {"select", 2, 2, Select, "select ID INDEX"},
+    {"dblselect", 2, 2, DoubleSelect, "dblselect ID INDEX"},
     {"resize", 2, 2, Resize, "resize WIDTH HEIGHT"},
     {"window", 1, 1, Window, "window ID"},
     {"dump", 1, 2, Dump, "dump WHAT"},

@@ -33,6 +33,15 @@ std::string DumpTabs(const Dialog& window, int stripId) {
   return out;
 }
 
+std::string DumpList(const Dialog& window, int listId) {
+  std::string out;
+  for (int i = 0; i < window.CountItemStrings(listId); ++i) {
+    if (window.IsItemSelected(listId, i)) out += '*';
+    out += EscapeCellText(window.GetItemString(listId, i)) + "\n";
+  }
+  return out;
+}
+
 std::string DumpControls(const std::vector<ScriptControl>& controls) {
   std::vector<const ScriptControl*> shown;
   for (const ScriptControl& control : controls)

@@ -15,6 +15,8 @@ using ClipboardContents = std::map<std::string, std::string, std::less<>>;
 
 // Tab labels, the selected one marked with "*" in front.
 std::string DumpTabs(const Dialog& window, int stripId);
+// A list box's items in order, each selected one marked with "*" in front.
+std::string DumpList(const Dialog& window, int listId);
 // "ID<TAB>TEXT" for each visible control that has a text, in identifier order.
 std::string DumpControls(const std::vector<ScriptControl>& controls);
 // "ID<TAB>TEXT<TAB>enabled" or "grayed"; "-" for a separator; a submenu's items

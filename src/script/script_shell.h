@@ -66,7 +66,11 @@ class ScriptShell {
   virtual std::string Key(Dialog& window, const ScriptKey& key) = 0;
   // Replaces an edit or combo box's text, cut to its limit.
   virtual std::string Edit(Dialog& window, int id, std::string_view text) = 0;
+  // Picks an item; in a list box of multiple selection it joins the
+  // selection, as with Ctrl held.
   virtual std::string Select(Dialog& window, int id, int index) = 0;
+  // Double-clicks an item of a list box, which selects it alone first.
+  virtual std::string DoubleClickItem(Dialog& window, int id, int index) = 0;
   // A right click on a control without a menu of its own, or on the window's
   // background (id 0).
   virtual std::string Context(Dialog& window, int id) = 0;

@@ -92,6 +92,14 @@ std::string CheckChoice(const std::vector<ScriptControl>& controls, const Dialog
   return {};
 }
 
+std::string CheckListItem(const std::vector<ScriptControl>& controls, const Dialog& window, int id,
+                          int index) {
+  const ScriptControl* control = FindControl(controls, id);
+  if (control != nullptr && control->kind != ControlKind::kListBox)
+    return Named(id) + " is not a list box";
+  return CheckChoice(controls, window, id, index);
+}
+
 std::string CheckTab(const std::vector<ScriptControl>& controls, const Dialog& window, int index,
                      int* stripId) {
   const ScriptControl* strip = FirstOfKind(controls, ControlKind::kTabStrip);

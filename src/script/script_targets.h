@@ -43,6 +43,9 @@ std::string CheckTyping(const std::vector<ScriptControl>& controls, int id,
 // An item of a list box, combo box or drop-down list.
 std::string CheckChoice(const std::vector<ScriptControl>& controls, const Dialog& window, int id,
                         int index);
+// An item of a list box.
+std::string CheckListItem(const std::vector<ScriptControl>& controls, const Dialog& window, int id,
+                          int index);
 // A tab of the window's tab strip, whose identifier is set.
 std::string CheckTab(const std::vector<ScriptControl>& controls, const Dialog& window, int index,
                      int* stripId);

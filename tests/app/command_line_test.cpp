@@ -13,11 +13,26 @@ struct CommandLineCase {
 
 class CommandLineTest : public ::testing::TestWithParam<CommandLineCase> {};
 
+// With the temporary-folder trigger on, as on Windows.
 TEST_P(CommandLineTest, DecidesDocumentAndSetup) {
   const CommandLineCase& c = GetParam();
-  const StartupChoice choice = ReadCommandLine(c.commandLine, c.programPath);
+  const StartupChoice choice = ReadCommandLine(c.commandLine, c.programPath, true);
   EXPECT_EQ(choice.document, c.document);
   EXPECT_EQ(choice.offerSetup, c.offerSetup);
+}
+
+// Without it, as on Linux, where builds and tests run from temporary folders:
+// only a switch offers setup.
+TEST(CommandLine, WithoutTheTemporaryFolderTriggerOnlyASwitchOffersSetup) {
+  EXPECT_FALSE(kTemporaryFolderOffersSetup);
+  const char* temporary = "/home/ann/TMP/herdwright";
+  EXPECT_EQ(ReadCommandLine("ranch.vqn", temporary, false).offerSetup, false);
+  EXPECT_EQ(ReadCommandLine("ranch.vqn", temporary, false).document, "ranch.vqn");
+  for (const char* setup : {"--setup", "--INSTALL", "/Setup"}) {
+    EXPECT_TRUE(ReadCommandLine(setup, temporary, false).offerSetup) << setup;
+    EXPECT_EQ(ReadCommandLine(setup, temporary, false).document, "") << setup;
+  }
+  EXPECT_EQ(ReadCommandLine("--NoSetup", temporary, false).document, "");
 }
 
 constexpr const char* kInstalled = "/opt/herdwright/herdwright";

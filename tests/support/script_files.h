@@ -1,6 +1,7 @@
 #pragma once
 // The golden scripts, run by a program: NAME.script runs in a fresh folder
-// holding a copy of the sample ranch; its standard output must equal NAME.out.
+// holding a copy of the sample ranch, and the standard budgets in bin/ as
+// beside a program bin/herdwright; its standard output must equal NAME.out.
 // When NAME.err exists the run must fail with exactly that on standard error,
 // otherwise succeed silently. Both programs run them and must print the same.
 
@@ -23,6 +24,8 @@ namespace fs = std::filesystem;
 
 inline const fs::path kScripts = fs::path(HERD_TEST_DATA_DIR) / ".." / "scripts";
 inline const fs::path kSample = fs::path(HERD_TEST_DATA_DIR) / "cli" / "sample-ranch.vqn";
+inline const fs::path kTemplate =
+    fs::path(HERD_TEST_DATA_DIR) / ".." / ".." / "examples" / "TEMPLATE.vqn";
 
 inline std::string ReadFile(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -49,6 +52,8 @@ inline ProgramRun RunIn(const std::string& program, const std::string& name,
   fs::remove_all(folder);
   fs::create_directories(folder);
   fs::copy_file(kSample, folder / "sample-ranch.vqn");
+  fs::create_directories(folder / "bin");
+  fs::copy_file(kTemplate, folder / "bin" / "TEMPLATE.vqn");
   std::ofstream(folder / "stdin") << input;
   const std::string command = "cd " + Quoted(folder) + " && " + wrapper + Quoted(program) + " " +
                               arguments + " <stdin >stdout 2>stderr";
