@@ -3,13 +3,13 @@
 # Usage: scripts/install-deps.sh build|test|fuzz
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config)
+packages=(cmake ninja-build g++ pkg-config zlib1g-dev)
 # The desktop program: Qt 6, its OpenGL headers, Arial's metric twin, and a
 # virtual screen for machines without one.
 qt=(qt6-base-dev libgl-dev xvfb xauth fonts-liberation2)
 case "${1:-build}" in
   build) packages+=("${qt[@]}") ;;
-  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev "${qt[@]}") ;;
+  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev poppler-utils "${qt[@]}") ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;
   *) echo "unknown set: $1" >&2; exit 2 ;;
 esac

@@ -6,6 +6,7 @@
 
 #include "cli/cli_usage.h"
 #include "cli/export_command.h"
+#include "cli/print_command.h"
 #include "cli/run_command.h"
 
 int main(int argc, char** argv) {
@@ -17,6 +18,10 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "export") {
     const auto options = ParseExportArguments({args.begin() + 1, args.end()});
     if (options) return RunExport(*options);
+  }
+  if (!args.empty() && args[0] == "print") {
+    const auto options = ParsePrintArguments({args.begin() + 1, args.end()});
+    if (options) return RunPrint(*options);
   }
   if (args.size() == 2 && args[0] == "run") return RunHeadlessScript(args[1]);
   PrintUsage(stderr);
