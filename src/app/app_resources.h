@@ -10,6 +10,7 @@ const DialogTemplate& AboutDialogTemplate();     // 111
 const DialogTemplate& ExpenseDialogTemplate();    // 121
 const DialogTemplate& VeterinaryDialogTemplate(); // 137
 const DialogTemplate& MachineDialogTemplate();    // 120, also for buildings and livestock
+const DialogTemplate& PrintReportDialogTemplate(); // 125
 
 // The "&View" entry of the main menu, which "Options >>" also offers.
 const MenuItem& ViewMenu();

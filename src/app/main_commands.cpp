@@ -10,6 +10,7 @@
 #include "app/main_grid.h"
 #include "app/main_window.h"
 #include "app/not_available.h"
+#include "app/print_commands.h"
 #include "app/shell_open.h"
 #include "app/show_dialog.h"
 #include "app/tab_view.h"
@@ -85,10 +86,10 @@ bool MainCommand(Dialog& window, int command) {
     case kCmdSaveAs: SaveWorksheetAs(window); return true;
     case kCmdExit: ExitProgram(window); return true;
     case kCmdInsertTab: InsertBudgetTab(window); return true;
-    // TODO: the print dialog with its report, and the import of budgets.
-    case kCmdPrint:
+    case kCmdPrint: PrintReportCommand(window); return true;
+    case kCmdPrintTab: PrintCurrentTab(window); return true;
+    // TODO: the import of budgets.
     case kCmdImport:
-    case kCmdPrintTab:
       ShowNotYetAvailable();
       return true;
     case kCmdInterest:

@@ -34,6 +34,9 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   Clipboard& GetClipboard() override { return clipboard_; }
   bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
   bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
+  // The queued answer: a PDF file on Letter paper, or cancel; or the printer
+  // a test set.
+  PrinterChoice ChoosePrinter(PlatformWindow* owner) override;
   int ShellOpen(std::string_view target) override;
   std::string ProgramPath() override { return programPath_; }
   std::string DocumentsFolder() override { return documentsFolder_; }
@@ -80,6 +83,10 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void SetDocumentsFolder(std::string folder) { documentsFolder_ = std::move(folder); }
   // Where each file dialog shown so far started, in order.
   const std::vector<std::string>& ProposedFiles() const { return proposedFiles_; }
+  // Stands in for the print dialog (tests); nullptr: the queued answers.
+  void SetPrinter(std::function<PrinterChoice(PlatformWindow*)> printer) {
+    printer_ = std::move(printer);
+  }
   void SetCursorPosition(int x, int y) {
     cursorX_ = x;
     cursorY_ = y;
@@ -118,4 +125,5 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   std::string documentsFolder_;
   std::vector<std::string> proposedFiles_;
   int cursorX_ = 0, cursorY_ = 0;
+  std::function<PrinterChoice(PlatformWindow*)> printer_;
 };

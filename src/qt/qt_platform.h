@@ -29,6 +29,9 @@ class QtPlatform : public Platform {
                       std::string* path) override;
   bool ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
                       std::string* path) override;
+  // The system's print dialog, proposing Letter paper and one copy; the
+  // copies chosen are printed by the program, one pass each.
+  PrinterChoice ChoosePrinter(PlatformWindow* owner) override;
   int ShellOpen(std::string_view target) override;
   std::string ProgramPath() override;
   std::string DocumentsFolder() override;
