@@ -118,7 +118,7 @@ double Share(const CapitalRecord& record, int k) {
   return k >= 0 && k < MAX_ALLOCATIONS ? (*record.shares)[static_cast<std::size_t>(k)] : -1;
 }
 
-// The columns' x positions c1 to c5, in a of the bold report font.
+// The columns' x positions c1 to c5, in a of the bold report font, and that a.
 struct Columns {
   std::array<int, 5> c;
   int a;
@@ -154,8 +154,10 @@ class CapitalPages {
     job_.Advance();
     job_.SetFont(200, 700);
     job_.Advance();
+    // The last column ends 10 a after c5: on paper too narrow for that the
+    // columns close up rather than run off the printable area.
     const int x0 = job_.x0;
-    const int a = job_.a;
+    const int a = std::min(job_.a, (job_.W - x0) / (list_.c5 + 10));
     columns_ = {{x0 + 16 * a, x0 + 48 * a, x0 + 78 * a, x0 + 105 * a, x0 + list_.c5 * a}, a};
   }
 
@@ -209,9 +211,16 @@ class CapitalPages {
     job_.Advance();
   }
 
+  // A label right-aligned at its column and its value `offset` a further on;
+  // a value wide enough to reach the label moves the label left.
   void LabelAndValue(int column, std::string_view label, int offset, const std::string& value) {
-    job_.RightText(columns_.At(column, 0), label);
-    job_.RightText(columns_.At(column, offset), value);
+    int labelRight = columns_.At(column, 0);
+    if (!value.empty()) {
+      const int valueRight = columns_.At(column, offset);
+      job_.RightText(valueRight, value);
+      labelRight = std::min(labelRight, valueRight - job_.TextWidth(value) - job_.a / 2);
+    }
+    job_.RightText(labelRight, label);
   }
 
   void SummaryOrDetail(bool detail) {

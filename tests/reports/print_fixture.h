@@ -3,7 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "document/worksheet.h"
@@ -11,6 +15,21 @@
 #include "platform/recording_print_device.h"
 #include "reports/print_report.h"
 #include "support/borrowed_print_device.h"
+
+// The draw list against tests/data/print/NAME.txt; HERD_UPDATE_GOLDEN=1 writes
+// the file instead, for a layout changed on purpose.
+inline void ExpectGoldenDrawList(const std::string& name, const std::string& calls) {
+  const std::filesystem::path path =
+      std::filesystem::path(HERD_TEST_DATA_DIR) / "print" / (name + ".txt");
+  if (std::getenv("HERD_UPDATE_GOLDEN") != nullptr) {
+    std::ofstream(path, std::ios::binary) << calls;
+    return;
+  }
+  std::ifstream file(path, std::ios::binary);
+  std::ostringstream expected;
+  expected << file.rdbuf();
+  EXPECT_EQ(calls, expected.str()) << path;
+}
 
 class PrintFixture : public ::testing::Test {
  protected:
