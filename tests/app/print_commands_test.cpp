@@ -71,6 +71,31 @@ TEST_F(PrintCommandsTest, TheReportDialogOpensWithTheEmptyListsLeftOut) {
                                         kPrintVeterinary);
 }
 
+// The expenses count as printable only with an item, not a heading, whose
+// total cost is above zero.
+TEST_F(PrintCommandsTest, TheExpensesNeedAnItemWithACost) {
+  WholeFarmLists& lists = App_Document().lists;
+  lists.pOperatingExpenses.reset();
+  lists.pOwnershipExpenses.reset();
+  std::vector<bool> ticked;
+  platform.SetPump([&] {
+    HeadlessDialog* dialog = platform.ActiveWindow();
+    if (dialog == nullptr || dialog->TemplateId() != kDialogPrintReport) return false;
+    ticked.push_back(dialog->IsItemChecked(kIdcPrintExpenses));
+    EXPECT_EQ(UserCommand(*dialog, kIdCancel), "");
+    return true;
+  });
+  CExpenseLne& heading = AppendCapital(lists.pOperatingExpenses, "Fuel");
+  heading.heading = 1;
+  heading.total = 500;
+  CExpenseLne& free = AppendCapital(lists.pOwnershipExpenses, "Advice");
+  free.total = 0;
+  Command(kCmdPrint);
+  free.total = 0.01;
+  Command(kCmdPrint);
+  EXPECT_EQ(ticked, (std::vector<bool>{false, true}));
+}
+
 TEST_F(PrintCommandsTest, CancellingEitherDialogPrintsNothing) {
   App_State().printFlags = kPrintBudgets;  // the lists' sections unticked by the user
   platform.SetPump([&] {
