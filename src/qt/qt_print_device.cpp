@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr std::string_view kNotPrinted = "The report could not be printed.";
+
 // Advances are read at the font's design size, so that hinting never moves them.
 constexpr int kDesignPixels = 2048;
 
@@ -74,7 +76,9 @@ bool QtPrintDevice::StartDocument(std::string_view jobName) {
   const QRectF area = printer_->pageLayout().paintRect(QPageLayout::Point);
   width_ = static_cast<int>(std::lround(area.width() * 20));
   height_ = -static_cast<int>(std::lround(area.height() * 20));
-  return printer_->isValid() && dpiX_ > 0 && dpiY_ > 0;
+  if (printer_->isValid() && dpiX_ > 0 && dpiY_ > 0) return true;
+  App_MessageBox(kNotPrinted);
+  return false;
 }
 
 void QtPrintDevice::StartPage() {
@@ -91,7 +95,7 @@ bool QtPrintDevice::EndDocument() {
   if (painter_.isActive() && !painter_.end()) failed_ = true;
   if (failed_) {
     const QString file = printer_->outputFileName();
-    App_MessageBox(file.isEmpty() ? "The report could not be printed."
+    App_MessageBox(file.isEmpty() ? std::string(kNotPrinted)
                                   : "Problem writing file <" + ToStdString(file) + ">");
   }
   return !failed_;

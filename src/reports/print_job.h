@@ -114,7 +114,6 @@ class CPrintJob {
   std::optional<PrintFont> selected_;
   std::unique_ptr<PrintDevice> device_;
   bool started_ = false;
-  bool ended_ = false;
   bool pageOpen_ = false;
   bool failed_ = false;
   int pagesPrinted_ = 0;
