@@ -3,14 +3,14 @@
 # Usage: scripts/install-deps.sh build|test|fuzz|package
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config)
+packages=(cmake ninja-build g++ pkg-config zlib1g-dev)
 # The desktop program: Qt 6, its OpenGL headers, Arial's metric twin, and a
 # virtual screen for machines without one.
 qt=(qt6-base-dev libgl-dev xvfb xauth fonts-liberation2)
 case "${1:-build}" in
   build) packages+=("${qt[@]}") ;;
   # desktop-file-validate checks the menu entry setup writes.
-  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils "${qt[@]}") ;;
+  test) packages+=(clang libgtest-dev libgmock-dev libbenchmark-dev desktop-file-utils poppler-utils "${qt[@]}") ;;
   # The Debian package: its library dependencies, and its desktop entry checked.
   package) packages+=(dpkg-dev fakeroot file desktop-file-utils "${qt[@]}") ;;
   fuzz) packages+=(clang libclang-rt-14-dev) ;;

@@ -13,6 +13,7 @@ const DialogTemplate& AnalysisWindowTemplate();    // 117
 const DialogTemplate& MachineDialogTemplate();    // 120, also for buildings and livestock
 const DialogTemplate& ImportDialogTemplate();     // 118
 const DialogTemplate& SetupDialogTemplate();      // 113
+const DialogTemplate& PrintReportDialogTemplate(); // 125
 
 // The "&View" entry of the main menu, which "Options >>" also offers.
 const MenuItem& ViewMenu();

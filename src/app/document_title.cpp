@@ -58,8 +58,11 @@ std::string GetDocumentFileName() {
 
 std::string GetDocumentDate() {
   const AppState& state = App_State();
-  const std::time_t when = state.hasFileName && !state.modified ? LastWriteTime(state.documentPath)
-                                                                : std::time(nullptr);
+  return DocumentDate(state.hasFileName ? state.documentPath : std::string(), state.modified);
+}
+
+std::string DocumentDate(const std::string& path, bool modified) {
+  const std::time_t when = !path.empty() && !modified ? LastWriteTime(path) : std::time(nullptr);
   return FormatDocumentDate(LocalTime(when));
 }
 

@@ -15,5 +15,8 @@ std::string GetDocumentFileName();
 // "month/day/year" of the saved file's last change, or of today while the
 // worksheet has no file or has unsaved changes.
 std::string GetDocumentDate();
+// The same rule for any document: the file's last change while it is saved
+// and unchanged, else today.
+std::string DocumentDate(const std::string& path, bool modified);
 // The date as GetDocumentDate writes it.
 std::string FormatDocumentDate(const std::tm& local);

@@ -4,6 +4,7 @@
 #include "farm/expense_lists.h"
 #include "model/budget_line.h"
 #include "platform/resource_ids.h"
+#include "reports/print_report.h"
 #include "reports/whole_farm_text.h"
 
 namespace {
@@ -35,6 +36,7 @@ const ListWindow kExpenseWindow = {
     .offersHeadings = true,
     .copyMenuText = "Copy Expenses to Clipboard",
     .printMenuText = "Print Expenses",
+    .printFlag = kPrintExpenses,
     .makeGrid = MakeExpenseGrid,
     .renderText = RenderText,
 };

@@ -6,8 +6,8 @@
 #include "app/app_main.h"
 #include "app/app_state.h"
 #include "app/document_title.h"
-#include "app/not_available.h"
 #include "app/popup_menus.h"
+#include "app/print_commands.h"
 #include "app/tab_view.h"
 #include "app/window_geometry.h"
 #include "document/worksheet.h"
@@ -19,6 +19,7 @@
 #include "platform/platform.h"
 #include "platform/resource_ids.h"
 #include "reports/clipboard_copy.h"
+#include "reports/print_report.h"
 
 namespace {
 
@@ -269,6 +270,13 @@ void RowCommand(const OpenList& open, int command) {
   Refill(open);
 }
 
+int PrintSelector(const OpenList& open, int command) {
+  if (!open.window.printsViews) return kPrintAllBudgets;
+  const int tab = open.Tab();
+  if (tab >= kPrintListDistributions) return tab;
+  return command == kCmdPrintListDetail ? kPrintListDetail : kPrintListSummary;
+}
+
 void CopyValuesToWorksheets(const OpenList& open) {
   open.list.HandToBudgets();
   SetDocumentModified();
@@ -298,7 +306,7 @@ bool Command(const OpenList& open, const DialogEvent& event) {
       return true;
     case kCmdPrintList:
     case kCmdPrintListDetail:
-      ShowNotYetAvailable();
+      App_Print(&open.dialog, open.window.printFlag, PrintSelector(open, event.id));
       return true;
     case kIdcCopyValues:
       CopyValuesToWorksheets(open);
@@ -353,6 +361,12 @@ std::string ListInstructions(std::string_view instructions, int budgetCount) {
       "Only the first 20 budgets share in this list: the budgets after the 20th have no "
       "distribution cells, receive nothing from it and keep no values for it in the file.";
   return text;
+}
+
+std::vector<MenuItem> ViewPrintMenu(int tab, std::string_view summary, std::string_view detail) {
+  if (tab >= kPrintListDistributions) return {{kCmdPrintList, "Print This Table", false, {}}};
+  return {{kCmdPrintList, std::string(summary), false, {}},
+          {kCmdPrintListDetail, std::string(detail), false, {}}};
 }
 
 std::vector<std::string> InputDistributionValuesTabs(const CBudgetWorksheet& worksheet,

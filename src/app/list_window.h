@@ -41,6 +41,10 @@ struct ListWindow {
   std::string_view printMenuText{};
   // The print entries of a tab, when they change with it; nullptr: printMenuText.
   std::vector<MenuItem> (*printMenu)(int tab) = nullptr;
+  int printFlag = 0;  // the report section the window's print commands print
+  // The summary, the detail or a budget's distributions, as the tab and the
+  // command choose; otherwise the whole section.
+  bool printsViews = false;
   // A right-click elsewhere in the window offers the row menu of the cursor's
   // row (nothing when it has none) instead of the window's own commands.
   bool rowMenuEverywhere = false;
@@ -70,6 +74,10 @@ inline constexpr int kListWindowMinHeight = 420;
 std::span<const ListWindow* const> AllListWindows();
 const ListWindow* FindListWindow(int request);
 const ListWindow* FindListWindowByExportName(std::string_view name);
+
+// The print entries of a list with a summary and a detail: both on the input
+// and distribution tabs, "Print This Table" on a budget's values tab.
+std::vector<MenuItem> ViewPrintMenu(int tab, std::string_view summary, std::string_view detail);
 
 // The tabs of a list shown on tabs: the input tab, "Distribution by Budget" and
 // one values tab per budget.

@@ -9,17 +9,13 @@
 #include "model/budget_line.h"
 #include "platform/resource_ids.h"
 #include "reports/capital_list_text.h"
+#include "reports/print_report.h"
 
 int g_LivestockTab = 0;
 
 namespace {
 
 void Layout(Dialog& dialog) { LayOutTabbedWindow(dialog, {16, 14, {}, {}}); }
-
-std::vector<MenuItem> PrintMenu(int tab, const char* summary, const char* detail) {
-  if (tab >= 2) return {{kCmdPrintList, "Print This Table", false, {}}};
-  return {{kCmdPrintList, summary, false, {}}, {kCmdPrintListDetail, detail, false, {}}};
-}
 
 // The purchased window's text; the retained window's says 'Retained Livestock'.
 std::string Instructions(std::string_view list) {
@@ -55,8 +51,10 @@ const ListWindow kPurchasedLivestockWindow = {
     .insertMenuText = "Insert New Livestock Investment",
     .copyMenuText = "Copy Livestock Investment to Clipboard",
     .printMenu = [](int tab) {
-      return PrintMenu(tab, "Print Purchased Livestock Summary", "Print Purchased Livestock Detail");
+      return ViewPrintMenu(tab, "Print Purchased Livestock Summary", "Print Purchased Livestock Detail");
     },
+    .printFlag = kPrintPurchasedLivestock,
+    .printsViews = true,
     .rowMenuEverywhere = true,
     .makeGrid = [](FarmScope farm) { return MakeLivestockGrid(farm, kPurchasedLivestockList); },
     .renderText = [](const CBudgetWorksheet& worksheet, int tab) {
@@ -85,8 +83,10 @@ const ListWindow kRetainedLivestockWindow = {
     .insertMenuText = "Insert New Livestock Investment",
     .copyMenuText = "Copy Livestock Investment to Clipboard",
     .printMenu = [](int tab) {
-      return PrintMenu(tab, "Print Retained Livestock Summary", "Print Retained Livestock Detail");
+      return ViewPrintMenu(tab, "Print Retained Livestock Summary", "Print Retained Livestock Detail");
     },
+    .printFlag = kPrintRetainedLivestock,
+    .printsViews = true,
     .rowMenuEverywhere = true,
     .makeGrid = [](FarmScope farm) { return MakeLivestockGrid(farm, kRetainedLivestockList); },
     .renderText = [](const CBudgetWorksheet& worksheet, int tab) {

@@ -10,6 +10,7 @@
 #include "model/budget_line.h"
 #include "platform/resource_ids.h"
 #include "reports/capital_list_text.h"
+#include "reports/print_report.h"
 
 int g_MachineTab = 0;
 
@@ -35,11 +36,6 @@ constexpr SideBox kBuildingsBoxes[] = {
     {kIdcOverheadLabel3, kIdcOverheadEdit3, "Insurance"},
     {kIdcOverheadLabel4, kIdcOverheadEdit4, "Miscellaneous"},
     {kIdcOverheadLabel5, kIdcOverheadEdit5, ""}};
-
-std::vector<MenuItem> PrintMenu(int tab, const char* summary, const char* detail) {
-  if (tab >= 2) return {{kCmdPrintList, "Print This Table", false, {}}};
-  return {{kCmdPrintList, summary, false, {}}, {kCmdPrintListDetail, detail, false, {}}};
-}
 
 constexpr int kMachinerySources[] = {kSourceMachine};
 constexpr int kBuildingsSources[] = {kSourceBuilding};
@@ -69,8 +65,10 @@ const ListWindow kMachineryWindow = {
     .insertMenuText = "Insert New Machine",
     .copyMenuText = "Copy Machines to Clipboard",
     .printMenu = [](int tab) {
-      return PrintMenu(tab, "Print Machinery Summary", "Print Machinery Detail");
+      return ViewPrintMenu(tab, "Print Machinery Summary", "Print Machinery Detail");
     },
+    .printFlag = kPrintMachinery,
+    .printsViews = true,
     .rowMenuEverywhere = true,
     .makeGrid = [](FarmScope farm) { return MakeMachineGrid(farm, kMachineryList); },
     .renderText = [](const CBudgetWorksheet& worksheet, int tab) {
@@ -113,8 +111,10 @@ const ListWindow kBuildingsWindow = {
     .insertMenuText = "Insert New Building/Facility",
     .copyMenuText = "Copy Buildings/Facilities to Clipboard",
     .printMenu = [](int tab) {
-      return PrintMenu(tab, "Print Building/Facility Summary", "Print Building/Facility Detail");
+      return ViewPrintMenu(tab, "Print Building/Facility Summary", "Print Building/Facility Detail");
     },
+    .printFlag = kPrintBuildings,
+    .printsViews = true,
     .rowMenuEverywhere = true,
     .makeGrid = [](FarmScope farm) { return MakeMachineGrid(farm, kBuildingsList); },
     .renderText = [](const CBudgetWorksheet& worksheet, int tab) {

@@ -10,7 +10,7 @@
 #include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
-#include "app/not_available.h"
+#include "app/print_commands.h"
 #include "app/shell_open.h"
 #include "app/show_dialog.h"
 #include "app/tab_view.h"
@@ -87,11 +87,8 @@ bool MainCommand(Dialog& window, int command) {
     case kCmdExit: ExitProgram(window); return true;
     case kCmdInsertTab: InsertBudgetTab(window); return true;
     case kCmdImport: App_ShowImport(window); return true;
-    // TODO: the print dialog with its report.
-    case kCmdPrint:
-    case kCmdPrintTab:
-      ShowNotYetAvailable();
-      return true;
+    case kCmdPrint: PrintReportCommand(window); return true;
+    case kCmdPrintTab: PrintCurrentTab(window); return true;
     case kCmdInterest:
     case kCmdExpenses:
     case kCmdMachinery:

@@ -4,6 +4,7 @@
 #include "farm/veterinary_list.h"
 #include "model/budget_line.h"
 #include "platform/resource_ids.h"
+#include "reports/print_report.h"
 #include "reports/whole_farm_text.h"
 
 namespace {
@@ -27,6 +28,7 @@ const ListWindow kVeterinaryWindow = {
     .offersHeadings = true,
     .copyMenuText = "Copy Veterinary Costs to Clipboard",
     .printMenuText = "Print Veterinary Costs",
+    .printFlag = kPrintVeterinary,
     .makeGrid = MakeVeterinaryGrid,
     .renderText = RenderText,
 };

@@ -8,6 +8,7 @@
 #include "cli/cli_usage.h"
 #include "cli/export_command.h"
 #include "cli/install_command.h"
+#include "cli/print_command.h"
 #include "cli/run_command.h"
 
 int main(int argc, char** argv) {
@@ -23,6 +24,10 @@ int main(int argc, char** argv) {
   if (!args.empty() && args[0] == "analyze") {
     const auto options = ParseAnalyzeArguments({args.begin() + 1, args.end()});
     if (options) return RunAnalyze(*options);
+  }
+  if (!args.empty() && args[0] == "print") {
+    const auto options = ParsePrintArguments({args.begin() + 1, args.end()});
+    if (options) return RunPrint(*options);
   }
   if (args.size() == 2 && args[0] == "run") return RunHeadlessScript(args[1]);
   if (!args.empty() && args[0] == "install") {

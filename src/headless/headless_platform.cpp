@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "headless/pdf_print_device.h"
+
 namespace {
 
 // A posted action that posts itself again would never let the script go on.
@@ -46,6 +48,13 @@ bool HeadlessPlatform::ChooseFile(std::string* path) {
   if (!chosen) return false;
   if (path != nullptr) *path = std::move(*chosen);
   return true;
+}
+
+PrinterChoice HeadlessPlatform::ChoosePrinter(PlatformWindow* owner) {
+  if (printer_) return printer_(owner);
+  const std::optional<PrinterAnswer> answer = answers_.AnswerPrintDialog();
+  if (!answer) return {};
+  return {std::make_unique<PdfPrintDevice>(answer->path, PaperSize::kLetter), answer->copies};
 }
 
 bool HeadlessPlatform::ChooseOpenFile(PlatformWindow*, const FileDialogOptions&,

@@ -35,6 +35,9 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   bool ChooseOpenFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
   bool ChooseSaveFile(PlatformWindow*, const FileDialogOptions&, std::string* path) override;
   bool ChooseFolder(PlatformWindow*, std::string_view title, std::string* path) override;
+  // The queued answer: a PDF file on Letter paper, or cancel; or the printer
+  // a test set.
+  PrinterChoice ChoosePrinter(PlatformWindow* owner) override;
   int ShellOpen(std::string_view target) override;
   // Records the program; the result set with SetShellResult.
   int StartProgram(std::string_view path) override;
@@ -88,6 +91,10 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void SetDocumentsFolder(std::string folder) { documentsFolder_ = std::move(folder); }
   // Where each file dialog shown so far started, in order.
   const std::vector<std::string>& ProposedFiles() const { return proposedFiles_; }
+  // Stands in for the print dialog (tests); nullptr: the queued answers.
+  void SetPrinter(std::function<PrinterChoice(PlatformWindow*)> printer) {
+    printer_ = std::move(printer);
+  }
   void SetCursorPosition(int x, int y) {
     cursorX_ = x;
     cursorY_ = y;
@@ -129,4 +136,5 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   std::string documentsFolder_;
   std::vector<std::string> proposedFiles_;
   int cursorX_ = 0, cursorY_ = 0;
+  std::function<PrinterChoice(PlatformWindow*)> printer_;
 };

@@ -1,6 +1,7 @@
 #pragma once
 // One row of a livestock budget: an item, a heading or a calculated row.
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -72,6 +73,9 @@ class CBudgetLine {
 
   void FillGridRow(GridEngine& grid, int row, const CCropBudget& budget, int section) const;
   void GetRowText(std::string& text, const CCropBudget& budget) const;
+  // The text row's cells after the label: weight, units, quantity, price,
+  // total and value per animal or herd unit.
+  std::array<std::string, 6> RowTextCells(const CCropBudget& budget) const;
   void WriteTags(CTagBuffer& buffer, std::string_view element, std::string_view extra) const;
   void ReadTags(std::string_view text, std::size_t start, std::size_t end);
   void ReadTags(const TagIndex& tags);

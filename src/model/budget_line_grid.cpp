@@ -89,34 +89,24 @@ void CBudgetLine::FillGridRow(GridEngine& grid, int row, const CCropBudget& budg
   }
 }
 
-void CBudgetLine::GetRowText(std::string& text, const CCropBudget& budget) const {
+std::array<std::string, 6> CBudgetLine::RowTextCells(const CCropBudget& budget) const {
   const std::int32_t n = budget.numUnits;
+  if (kind == kKindHeading)
+    return {"", "", "", "", FormatMoneyOrBlank(GetHeadingTotal(n)),
+            FormatMoneyOrBlank(GetHeadingPerUnit(n))};
+  const std::string total = FormatMoneyOrBlank(GetTotal(n));
+  const std::string perUnit = FormatMoneyOrBlank(GetPerUnit(n));
+  if (kind == kKindTotal || kind == kKindPerAnimal) return {"", "", "", "", total, perUnit};
+  return {FormatPlainOrBlank(weight), units, FormatPlainOrBlank(quantity), PriceText(*this), total,
+          perUnit};
+}
+
+void CBudgetLine::GetRowText(std::string& text, const CCropBudget& budget) const {
   text += LabelCellText(budget);
-  switch (kind) {
-    case kKindHeading:
-      text += "\t\t\t\t\t";
-      text += FormatMoneyOrBlank(GetHeadingTotal(n));
-      text += '\t';
-      text += FormatMoneyOrBlank(GetHeadingPerUnit(n));
-      text += '\t';
-      return;
-    case kKindTotal:
-    case kKindPerAnimal:
-      text += "\t\t\t\t\t";
-      break;
-    default:
-      text += '\t';
-      text += FormatPlainOrBlank(weight);
-      text += '\t';
-      text += units;
-      text += '\t';
-      text += FormatPlainOrBlank(quantity);
-      text += '\t';
-      text += PriceText(*this);
-      text += '\t';
-      break;
+  for (const std::string& cell : RowTextCells(budget)) {
+    text += '\t';
+    text += cell;
   }
-  text += FormatMoneyOrBlank(GetTotal(n));
-  text += '\t';
-  text += FormatMoneyOrBlank(GetPerUnit(n));
+  // A heading's row ends in a tab of its own.
+  if (kind == kKindHeading) text += '\t';
 }

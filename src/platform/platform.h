@@ -1,8 +1,8 @@
 #pragma once
 // What the core asks of the system: message boxes and questions, file dialogs,
-// dialogs built from templates, the shell, sound and the clipboard. The desktop
-// program installs its Qt implementation; the command-line tool and the tests
-// run on the headless one.
+// dialogs built from templates, the printer, the shell, sound and the
+// clipboard. The desktop program installs its Qt implementation; the
+// command-line tool and the tests run on the headless one.
 
 #include <cstdint>
 #include <string>
@@ -10,6 +10,7 @@
 
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
+#include "platform/print_device.h"
 
 enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
 
@@ -46,6 +47,9 @@ class Platform {
   virtual bool ChooseFolder(PlatformWindow*, std::string_view /*title*/, std::string*) {
     return false;
   }
+
+  // The system's print dialog, owned by a window; no device when cancelled.
+  virtual PrinterChoice ChoosePrinter(PlatformWindow* /*owner*/) { return {}; }
 
   // Opens a document or web address with the program the system associates
   // with it; above 32 is success, 31 means no program is associated.

@@ -14,6 +14,7 @@ inline constexpr int kDialogMachine = 120;
 inline constexpr int kDialogExpenses = 121;
 inline constexpr int kDialogInterest = 123;
 inline constexpr int kDialogBuildings = 124;
+inline constexpr int kDialogPrintReport = 125;
 inline constexpr int kDialogRetainedLivestock = 132;
 inline constexpr int kDialogPurchasedLivestock = 133;
 inline constexpr int kDialogVeterinary = 137;
@@ -135,6 +136,19 @@ enum AnalysisControl : int {
   kIdcAlternative1 = 1214,       // and so do the four lists
   kCmdCopyAnalysis = 1220,
   kCmdPrintAnalysis = 1221,
+};
+
+// The Print Report dialog: a check box per section of the report.
+enum PrintReportControl : int {
+  kIdcPrintSummary = 1150,
+  kIdcPrintOperatingSummary = 1151,
+  kIdcPrintExpenses = 1152,
+  kIdcPrintMachinery = 1153,
+  kIdcPrintBuildings = 1154,
+  kIdcPrintVeterinary = 1155,
+  kIdcPrintPurchasedLivestock = 1156,
+  kIdcPrintRetainedLivestock = 1157,
+  kIdcPrintBudgets = 1158,
 };
 
 // About dialog.

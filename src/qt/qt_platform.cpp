@@ -2,6 +2,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QTimer>
@@ -9,6 +13,7 @@
 
 #include "qt/window_activation.h"
 #include "qt/qt_dialog.h"
+#include "qt/qt_print_device.h"
 
 QtPlatform::QtPlatform() = default;
 
@@ -24,6 +29,22 @@ QWidget* QtPlatform::ParentFor(PlatformWindow* owner) {
   }
   if (QWidget* modal = QApplication::activeModalWidget()) return modal;
   return QApplication::activeWindow();
+}
+
+PrinterChoice QtPlatform::ChoosePrinter(PlatformWindow* owner) {
+  const FocusComesBack focus;
+  auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  printer->setPageSize(QPageSize(QPageSize::Letter));
+  printer->setPageMargins(QMarginsF(18, 18, 18, 18), QPageLayout::Point);
+  printer->setCopyCount(1);
+  QPrintDialog dialog(printer.get(), ParentFor(owner));
+  dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+  dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+  dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+  if (dialog.exec() != QDialog::Accepted) return {};
+  const int copies = printer->copyCount();
+  printer->setCopyCount(1);
+  return {std::make_unique<QtPrintDevice>(std::move(printer)), copies};
 }
 
 void QtPlatform::Beep() { QApplication::beep(); }

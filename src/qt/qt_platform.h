@@ -31,6 +31,9 @@ class QtPlatform : public Platform {
   bool ChooseSaveFile(PlatformWindow* owner, const FileDialogOptions& options,
                       std::string* path) override;
   bool ChooseFolder(PlatformWindow* owner, std::string_view title, std::string* path) override;
+  // The system's print dialog, proposing Letter paper and one copy; the
+  // copies chosen are printed by the program, one pass each.
+  PrinterChoice ChoosePrinter(PlatformWindow* owner) override;
   int ShellOpen(std::string_view target) override;
   int StartProgram(std::string_view path) override;
   std::string ProgramPath() override;

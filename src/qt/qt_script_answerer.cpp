@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QSpinBox>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QEvent>
@@ -41,7 +45,7 @@ QMessageBox::StandardButton StandardButtonOf(int answer) {
 
 void Click(QAbstractButton* button) { ClickAt(button, button->rect().center()); }
 
-QAbstractButton* DialogButton(QFileDialog* dialog, QDialogButtonBox::ButtonRole role) {
+QAbstractButton* DialogButton(QDialog* dialog, QDialogButtonBox::ButtonRole role) {
   auto* box = dialog->findChild<QDialogButtonBox*>();
   if (box == nullptr) return nullptr;
   for (QAbstractButton* button : box->buttons()) {
@@ -50,7 +54,7 @@ QAbstractButton* DialogButton(QFileDialog* dialog, QDialogButtonBox::ButtonRole 
   return nullptr;
 }
 
-void Cancel(QFileDialog* dialog) {
+void Cancel(QDialog* dialog) {
   if (QAbstractButton* cancel = DialogButton(dialog, QDialogButtonBox::RejectRole)) {
     Click(cancel);
   } else {
@@ -93,6 +97,8 @@ bool QtScriptAnswerer::eventFilter(QObject* watched, QEvent* event) {
   }
   if (auto* box = qobject_cast<QMessageBox*>(watched)) {
     AnswerLater(box, [this](QMessageBox* shown) { AnswerBox(shown); });
+  } else if (auto* print = qobject_cast<QPrintDialog*>(watched)) {
+    AnswerLater(print, [this](QPrintDialog* shown) { AnswerPrintDialog(shown); });
   } else if (auto* files = qobject_cast<QFileDialog*>(watched)) {
     AnswerLater(files, [this](QFileDialog* shown) { AnswerFileDialog(shown); });
   } else if (auto* menu = qobject_cast<QMenu*>(watched); menu != nullptr && IsProgramPopup(menu)) {
@@ -127,6 +133,35 @@ void QtScriptAnswerer::AnswerFileDialog(QFileDialog* dialog) {
   if (QAbstractButton* accept = DialogButton(dialog, QDialogButtonBox::AcceptRole)) Click(accept);
   if (open == nullptr || !open->isVisible()) return;
   answers_.RecordFailure("the file dialog does not take " + *path);
+  Cancel(dialog);
+}
+
+// The dialog's own widgets, as the user sets them: the PDF printer of its
+// list, the file name and the copies.
+void QtScriptAnswerer::AnswerPrintDialog(QPrintDialog* dialog) {
+  ReleaseButtons(dialog);
+  const std::optional<PrinterAnswer> answer = answers_.AnswerPrintDialog();
+  if (!answer) {
+    Cancel(dialog);
+    return;
+  }
+  auto* printers = dialog->findChild<QComboBox*>(QStringLiteral("printers"));
+  auto* file = dialog->findChild<QLineEdit*>(QStringLiteral("filename"));
+  auto* copies = dialog->findChild<QSpinBox*>(QStringLiteral("copies"));
+  const int pdf = printers != nullptr ? printers->findText(QStringLiteral("PDF"), Qt::MatchContains)
+                                      : -1;
+  if (pdf < 0 || file == nullptr || copies == nullptr) {
+    answers_.RecordFailure("the print dialog offers no PDF file");
+    Cancel(dialog);
+    return;
+  }
+  printers->setCurrentIndex(pdf);
+  file->setText(QDir::current().absoluteFilePath(ToQString(answer->path)));
+  copies->setValue(answer->copies);
+  const QPointer<QPrintDialog> open(dialog);
+  if (QAbstractButton* print = DialogButton(dialog, QDialogButtonBox::AcceptRole)) Click(print);
+  if (open == nullptr || !open->isVisible()) return;
+  answers_.RecordFailure("the print dialog does not take " + answer->path);
   Cancel(dialog);
 }
 

@@ -2,8 +2,9 @@
 // Answers what pops up while a script runs the desktop program, as its user
 // would and from the script's queued answers: a message box gets a click on
 // the queued button, a file dialog the queued file name and a click on its
-// Open or Save button, a popup menu the queued item chosen with the keyboard
-// or Escape. The message boxes' texts are kept. Menus of the menu bar are the
+// Open or Save button, the print dialog "Print to File (PDF)" with the queued
+// file and copies and a click on Print, a popup menu the queued item chosen
+// with the keyboard or Escape. The message boxes' texts are kept. Menus of the menu bar are the
 // script's own doing and are left alone.
 
 #include <QObject>
@@ -14,6 +15,7 @@
 class QFileDialog;
 class QMenu;
 class QMessageBox;
+class QPrintDialog;
 class ScriptAnswers;
 
 class QtScriptAnswerer : public QObject {
@@ -30,6 +32,7 @@ class QtScriptAnswerer : public QObject {
  private:
   void AnswerBox(QMessageBox* box);
   void AnswerFileDialog(QFileDialog* dialog);
+  void AnswerPrintDialog(QPrintDialog* dialog);
   void AnswerPopup(QMenu* menu);
 
   ScriptAnswers& answers_;

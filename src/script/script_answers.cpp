@@ -69,6 +69,16 @@ std::optional<std::string> ScriptAnswers::AnswerFileDialog() {
   return answer->path;
 }
 
+std::optional<PrinterAnswer> ScriptAnswers::AnswerPrintDialog() {
+  const std::optional<PrinterAnswer> answer = Take(printers_);
+  if (!answer) {
+    RecordFailure("unanswered print dialog");
+    return std::nullopt;
+  }
+  if (answer->cancel) return std::nullopt;
+  return answer;
+}
+
 std::optional<int> ScriptAnswers::AnswerPopupMenu(const std::vector<MenuItem>& items) {
   lastPopup_ = items;
   const std::optional<int> chosen = Take(menus_);

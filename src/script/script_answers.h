@@ -17,12 +17,20 @@ struct FileAnswer {
   std::string path;
 };
 
+// The print dialog's answer: a PDF file to print to, and the copies.
+struct PrinterAnswer {
+  bool cancel = false;
+  std::string path;
+  int copies = 1;
+};
+
 class ScriptAnswers {
  public:
   // A message box answer as a DialogResult: kIdYes, kIdNo, kIdOk or kIdCancel.
   void QueueAnswer(int result) { answers_.push_back(result); }
   void QueueFile(FileAnswer answer) { files_.push_back(std::move(answer)); }
   void QueueMenu(int command) { menus_.push_back(command); }
+  void QueuePrinter(PrinterAnswer answer) { printers_.push_back(std::move(answer)); }
 
   // The button that answers a message box. An OK box needs no answer; any
   // other takes the next queued one. Without one, the failure "unanswered
@@ -32,6 +40,9 @@ class ScriptAnswers {
   // The path chosen in a file dialog; nullopt when it is cancelled, also when
   // nothing was queued (a failure).
   std::optional<std::string> AnswerFileDialog();
+  // The print dialog's choice; nullopt when it is cancelled, also when
+  // nothing was queued (a failure).
+  std::optional<PrinterAnswer> AnswerPrintDialog();
   // The command chosen in a popup menu, whose items are kept for "dump menu";
   // nullopt when it is dismissed. A queued command the menu does not offer, or
   // offers grayed, is a failure.
@@ -55,6 +66,7 @@ class ScriptAnswers {
   std::deque<int> answers_;
   std::deque<FileAnswer> files_;
   std::deque<int> menus_;
+  std::deque<PrinterAnswer> printers_;
   std::vector<std::string> failures_;
   std::optional<std::vector<MenuItem>> lastPopup_;
 };

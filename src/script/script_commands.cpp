@@ -77,6 +77,22 @@ std::string File(ScriptContext& context, const Args& args) {
   return {};
 }
 
+std::string Printer(ScriptContext& context, const Args& args) {
+  if (args[0] == "cancel") {
+    if (args.size() > 1) return "usage: printer PATH|cancel [COPIES]";
+    context.shell.Answers().QueuePrinter({true, {}, 0});
+    return {};
+  }
+  int copies = 1;
+  if (args.size() == 2) {
+    const std::optional<int> number = Number(args[1]);
+    if (!number || *number < 1) return "not a number of copies: " + args[1];
+    copies = *number;
+  }
+  context.shell.Answers().QueuePrinter({false, args[0], copies});
+  return {};
+}
+
 std::string Menu(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
     context.shell.Answers().QueueMenu(id);
@@ -182,6 +198,8 @@ std::string DumpOfWindow(ScriptShell& shell, Dialog& window, const Args& args, s
     *out = window.GetCaption() + "\n";
   } else if (what == "controls") {
     *out = DumpControls(controls);
+  } else if (what == "checks") {
+    *out = DumpChecks(window, controls);
   } else if (what == "cells") {
     const ScriptControl* control = FirstOfKind(controls, ControlKind::kGrid);
     GridEngine* engine = control != nullptr ? window.GetGrid(control->id) : nullptr;
@@ -243,6 +261,7 @@ constexpr CommandEntry kCommands[] = {
     {"answer", 1, 1, Answer, "answer yes|no|ok|cancel"},
     {"file", 1, 1, File, "file PATH|cancel"},
     {"menu", 1, 1, Menu, "menu ID"},
+    {"printer", 1, 2, Printer, "printer PATH|cancel [COPIES]"},
     {"command", 1, 1, Command, "command ID"},
     {"tab", 1, 1, Tab, "tab N"},
     {"context", 1, 1, Context, "context ID"},

@@ -56,6 +56,20 @@ std::string DumpControls(const std::vector<ScriptControl>& controls) {
   return out;
 }
 
+std::string DumpChecks(const Dialog& window, const std::vector<ScriptControl>& controls) {
+  std::vector<int> ids;
+  for (const ScriptControl& control : controls) {
+    const bool checkable =
+        control.kind == ControlKind::kCheckBox || control.kind == ControlKind::kRadioButton;
+    if (checkable && control.visible) ids.push_back(control.id);
+  }
+  std::stable_sort(ids.begin(), ids.end());
+  std::string out;
+  for (const int id : ids)
+    out += std::to_string(id) + (window.IsItemChecked(id) ? "\t1\n" : "\t0\n");
+  return out;
+}
+
 std::string DumpMenu(const std::vector<MenuItem>& items) {
   std::string out;
   for (const MenuItem& item : items) {

@@ -19,6 +19,9 @@ std::string DumpTabs(const Dialog& window, int stripId);
 std::string DumpList(const Dialog& window, int listId);
 // "ID<TAB>TEXT" for each visible control that has a text, in identifier order.
 std::string DumpControls(const std::vector<ScriptControl>& controls);
+// "ID<TAB>1" or "ID<TAB>0" for each visible check box and radio button, as
+// it is checked or not, in identifier order.
+std::string DumpChecks(const Dialog& window, const std::vector<ScriptControl>& controls);
 // "ID<TAB>TEXT<TAB>enabled" or "grayed"; "-" for a separator; a submenu's items
 // follow its own line.
 std::string DumpMenu(const std::vector<MenuItem>& items);

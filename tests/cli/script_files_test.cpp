@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include "support/script_files.h"
+#include "support/script_printing.h"
 
 namespace {
 
@@ -55,6 +56,12 @@ TEST(CliRun, RefusesADocumentThatIsNoFileAndBoundsTheScript) {
               "line 0: the script " + script + " cannot be read: it is larger than 5,000,000 bytes\n");
   }
   fs::remove(large);
+}
+
+TEST(CliRun, PrintsThroughTheDialogsToPdf) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  script_printing::ExpectTheReportAndTheTab(
+      script_printing::PrintWith(HERD_CLI_PATH, "run", "cli-print"));
 }
 
 TEST(CliRun, WithoutExactlyOneScriptPrintsUsage) {

@@ -2,6 +2,7 @@
 // real widgets prints what herdwright-cli run prints (support/script_files.h).
 
 #include "support/script_files.h"
+#include "support/script_printing.h"
 
 namespace {
 
@@ -14,6 +15,27 @@ TEST_P(QtScriptFiles, GiveTheirExpectedOutput) {
 }
 
 INSTANTIATE_TEST_SUITE_P(QtScripts, QtScriptFiles, ::testing::ValuesIn(ScriptNames()), TestName);
+
+// The system print dialog answered with "Print to File (PDF)": the same
+// report as the headless program prints, every word where it puts it (to
+// half a point: the printer rounds the font's size to its pixels).
+TEST(QtRun, PrintsThroughTheSystemPrintDialogToPdf) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  const script_printing::PrintedFiles desktop =
+      script_printing::PrintWith(HERD_PROGRAM_PATH, "--run", "qt-print");
+  script_printing::ExpectTheReportAndTheTab(desktop);
+  const script_printing::PrintedFiles headless =
+      script_printing::PrintWith(HERD_CLI_PATH, "run", "qt-print-headless");
+  ASSERT_EQ(desktop.reportWords.size(), headless.reportWords.size());
+  for (std::size_t i = 0; i < desktop.reportWords.size(); ++i) {
+    const pdf_tools::Word& qt = desktop.reportWords[i];
+    const pdf_tools::Word& core = headless.reportWords[i];
+    EXPECT_EQ(qt.text, core.text);
+    EXPECT_NEAR(qt.xMin, core.xMin, 0.5) << qt.text;
+    EXPECT_NEAR(qt.xMax, core.xMax, 0.5) << qt.text;
+    EXPECT_NEAR(qt.yMin, core.yMin, 0.5) << qt.text;
+  }
+}
 
 TEST(QtRun, ReadsADashAsStandardInputAndNamesTheFailingLine) {
   const ProgramRun unknown = RunIn(HERD_PROGRAM_PATH, "qt-unknown", "--run -",
