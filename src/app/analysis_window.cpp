@@ -8,13 +8,15 @@
 #include "app/app_main.h"
 #include "app/app_resources.h"
 #include "app/app_state.h"
-#include "app/not_available.h"
+#include "app/document_title.h"
 #include "document/worksheet.h"
 #include "platform/clipboard.h"
 #include "platform/platform.h"
 #include "platform/resource_ids.h"
 #include "reports/analysis_text.h"
 #include "reports/clipboard_copy.h"
+#include "reports/print_analysis.h"
+#include "reports/print_job.h"
 
 namespace {
 
@@ -115,6 +117,11 @@ void CopyAnalysis(Dialog& window) {
   });
 }
 
+void PrintTheAnalysis(Dialog& window) {
+  CPrintJob job({GetDocumentFileName(), GetDocumentDate()});
+  PrintAnalysis(job, &window, Analysis());
+}
+
 void ShowMenu(Dialog& window) {
   const bool refused = !Analysis().message.empty();
   std::vector<MenuItem>& menu = App_State().popupMenu;
@@ -149,7 +156,7 @@ bool OnCommand(Dialog& window, const DialogEvent& event) {
       if (Analysis().message.empty()) CopyAnalysis(window);
       return true;
     case kCmdPrintAnalysis:
-      if (Analysis().message.empty()) ShowNotYetAvailable();
+      if (Analysis().message.empty()) PrintTheAnalysis(window);
       return true;
     default:
       return false;

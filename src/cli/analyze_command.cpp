@@ -64,6 +64,24 @@ std::optional<AnalyzeOptions> ParseAnalyzeArguments(const std::vector<std::strin
   return options;
 }
 
+bool PrepareAnalysis(const AnalyzeOptions& options, CBudgetWorksheet& worksheet,
+                     CBudgetAnalysis* analysis) {
+  const CCropBudget* budget = worksheet.GetBudget(options.tab - 1);
+  if (!budget) {
+    std::fprintf(stderr, "There is no budget tab %d in %s (it has %d).\n", options.tab,
+                 options.path.c_str(), worksheet.CountBudgets());
+    return false;
+  }
+  analysis->mode = options.mode;
+  analysis->yieldIncrement = options.yieldIncrement;
+  analysis->priceIncrement = options.priceIncrement;
+  analysis->alternatives = options.alternatives;
+  analysis->ForgetMissingAlternatives(worksheet.CountBudgets());
+  analysis->base = budget;
+  analysis->Calculate(worksheet);
+  return true;
+}
+
 int RunAnalyze(const AnalyzeOptions& options) {
   HeadlessPlatform platform;
   ScopedPlatform installed(platform);
@@ -72,20 +90,8 @@ int RunAnalyze(const AnalyzeOptions& options) {
     ReportMessages(platform);
     return 1;
   }
-  const CCropBudget* budget = worksheet.GetBudget(options.tab - 1);
-  if (!budget) {
-    std::fprintf(stderr, "There is no budget tab %d in %s (it has %d).\n", options.tab,
-                 options.path.c_str(), worksheet.CountBudgets());
-    return 1;
-  }
   CBudgetAnalysis analysis;
-  analysis.mode = options.mode;
-  analysis.yieldIncrement = options.yieldIncrement;
-  analysis.priceIncrement = options.priceIncrement;
-  analysis.alternatives = options.alternatives;
-  analysis.ForgetMissingAlternatives(worksheet.CountBudgets());
-  analysis.base = budget;
-  analysis.Calculate(worksheet);
+  if (!PrepareAnalysis(options, worksheet, &analysis)) return 1;
   const std::string text = options.rtf ? RenderAnalysisRtf(analysis) : AnalysisPlainText(analysis);
   std::fwrite(text.data(), 1, text.size(), stdout);
   ReportMessages(platform);

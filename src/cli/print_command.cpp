@@ -11,6 +11,7 @@
 #include "document/worksheet.h"
 #include "headless/headless_platform.h"
 #include "headless/pdf_print_device.h"
+#include "reports/print_analysis.h"
 
 namespace {
 
@@ -52,15 +53,43 @@ void ReportMessages(HeadlessPlatform& platform) {
     std::fprintf(stderr, "%s\n", message.c_str());
 }
 
+// The analysis of a budget tab, as its window prints it.
+int PrintTheAnalysis(const PrintOptions& options, CBudgetWorksheet& worksheet,
+                     HeadlessPlatform& platform) {
+  // As the program shows the budgets: their interest rows up to date.
+  const bool modified = worksheet.RefreshOperatingInterest();
+  CBudgetAnalysis analysis;
+  if (!PrepareAnalysis(*options.analysis, worksheet, &analysis)) return 1;
+  if (!analysis.message.empty()) {
+    std::fprintf(stderr, "Nothing to print: %s\n", analysis.message.c_str());
+    return 1;
+  }
+  CPrintJob job({FileNamePart(options.path), DocumentDate(options.path, modified)});
+  job.UseDevice(std::make_unique<PdfPrintDevice>(options.pdf, options.paper), options.copies);
+  const bool printed = PrintAnalysisPages(job, analysis);
+  ReportMessages(platform);
+  return printed ? 0 : 1;
+}
+
 }  // namespace
 
 std::optional<PrintOptions> ParsePrintArguments(const std::vector<std::string>& args) {
   PrintOptions options;
+  // The analysis's own choices, read as herdwright-cli analyze reads them.
+  std::vector<std::string> analysis;
+  bool analysisMode = false;
   for (std::size_t i = 0; i < args.size(); ++i) {
     const std::string& arg = args[i];
     const bool hasValue = i + 1 < args.size();
     std::optional<int> number;
-    if (arg == "--pdf" && hasValue && options.pdf.empty()) {
+    if (arg == "--analysis" && hasValue && !analysisMode) {
+      analysis.insert(analysis.end(), {"--mode", args[++i]});
+      analysisMode = true;
+    } else if ((arg == "--tab" || arg == "--yield-increment" || arg == "--price-increment" ||
+                arg == "--alternative") &&
+               hasValue) {
+      analysis.insert(analysis.end(), {arg, args[++i]});
+    } else if (arg == "--pdf" && hasValue && options.pdf.empty()) {
       options.pdf = args[++i];
       if (options.pdf.empty()) return std::nullopt;
     } else if (arg == "--sections" && hasValue) {
@@ -85,6 +114,12 @@ std::optional<PrintOptions> ParsePrintArguments(const std::vector<std::string>& 
     }
   }
   if (options.path.empty() || options.pdf.empty()) return std::nullopt;
+  if (!analysis.empty()) {
+    if (!analysisMode) return std::nullopt;
+    analysis.insert(analysis.end(), {options.path, "--format", "rtf"});
+    options.analysis = ParseAnalyzeArguments(analysis);
+    if (!options.analysis) return std::nullopt;
+  }
   return options;
 }
 
@@ -96,6 +131,7 @@ int RunPrint(const PrintOptions& options) {
     ReportMessages(platform);
     return 1;
   }
+  if (options.analysis) return PrintTheAnalysis(options, worksheet, platform);
   const PrintSelection& selection = options.selection;
   const int budgets = worksheet.CountBudgets();
   if ((selection.flags & kPrintBudgets) && selection.budgets > budgets) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/analyze_command.h"
 #include "platform/print_device.h"
 #include "reports/print_report.h"
 
@@ -14,6 +15,8 @@ struct PrintOptions {
   PrintSelection selection{0x3ED, kPrintAllBudgets, kPrintAllBudgets};
   int copies = 1;
   PaperSize paper = PaperSize::kLetter;
+  // --analysis: the analysis of a budget tab instead of the report's sections.
+  std::optional<AnalyzeOptions> analysis;
 };
 
 // Parses the arguments that follow "print"; nullopt when they are not valid.

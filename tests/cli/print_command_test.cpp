@@ -119,3 +119,50 @@ TEST(CliPrint, FailuresWriteNoPdfAndKeepTheOldOne) {
 }
 
 }  // namespace
+
+namespace {
+
+// The analysis printed as its window prints it: the budget's header above the
+// sensitivity tables; the gross-margin page alone; a refusal prints nothing.
+TEST(CliPrint, TheAnalysisPrintsAsItsWindowPrintsIt) {
+  SKIP_WITHOUT_PDF_TOOLS();
+  TempFolder folder;
+  const std::string document = std::string(HERD_TEST_DATA_DIR) + "/cli/two-budgets-to-analyze.vqn";
+  const std::string sensitivity = folder.File("sensitivity.pdf");
+  PrintRun run = Print(document + " --analysis sensitivity --tab 1 --price-increment 10 --pdf " +
+                           sensitivity,
+                       folder);
+  ASSERT_EQ(run.status, 0) << run.err;
+  std::string text = pdf_tools::LayoutText(sensitivity);
+  for (const char* expected :
+       {"Number of Animals or Herd Units:", "Sensitivity/Breakeven Analysis for Lambs",
+        "Breakeven Prices", "Breakeven Yields", "-10%", "Total Cost Breakeven",
+        "Corvale Herdwright Version 1.95"}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+  }
+  EXPECT_EQ(pdf_tools::Info(sensitivity, "Pages"), "1");
+
+  const std::string margins = folder.File("margins.pdf");
+  run = Print(document + " --analysis breakeven --tab 1 --alternative 0 --alternative 2 --copies 2 "
+                  "--pdf " + margins,
+              folder);
+  ASSERT_EQ(run.status, 0) << run.err;
+  text = pdf_tools::LayoutText(margins, 2, 2);
+  EXPECT_NE(text.find("No Alternative Crop #1 selected."), std::string::npos) << text;
+  EXPECT_NE(text.find("Goats @ $ 3.00 per head"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Number of Animals"), std::string::npos) << "no budget header";
+
+  const std::string refused = folder.File("refused.pdf");
+  run = Print(document + " --analysis sensitivity --tab 1 --yield-increment 100 --pdf " + refused,
+              folder);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("Nothing to print: Increments must be less than 100%"),
+            std::string::npos);
+  EXPECT_FALSE(fs::exists(refused));
+  for (const char* bad : {" --tab 1 --pdf x.pdf", " --analysis both --tab 1 --pdf x.pdf",
+                          " --analysis breakeven --pdf x.pdf"}) {
+    EXPECT_EQ(Print(document + bad, folder).status, 2) << bad;
+  }
+}
+
+}  // namespace
