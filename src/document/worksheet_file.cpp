@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <new>
+#include <vector>
 
 #include "text/tag_buffer.h"
 #include "text/tag_reader.h"
@@ -54,14 +55,19 @@ bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
 
   std::unique_ptr<CCropBudget>* tail = &budgets;
   while (*tail) tail = &(*tail)->next;
+  // The lists' elements may stand anywhere, budgets included; a budget whose
+  // reading saw none open inside is not looked through again for them.
+  std::vector<TextRange> withoutLists;
   CTagElement element;
   for (std::size_t from = start; FindElement(kBudgetElement, fileText, from, end, &element);
        from = element.contentEnd) {
     *tail = std::make_unique<CCropBudget>();
-    (*tail)->ReadTags(fileText, element.contentStart, element.contentEnd);
+    if ((*tail)->ReadTags(fileText, element.contentStart, element.contentEnd,
+                          WholeFarmLists::ElementNames()))
+      withoutLists.push_back({element.contentStart, element.contentEnd});
     tail = &(*tail)->next;
   }
-  lists.ReadTags(fileText, start, end);
+  lists.ReadTags(fileText, start, end, withoutLists);
   return true;
 }
 

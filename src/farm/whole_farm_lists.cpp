@@ -46,18 +46,27 @@ void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {
   for (const ListKind* kind : AllListKinds()) kind->WriteRecords(*this, buffer, budgetCount);
 }
 
+std::span<const std::string_view> WholeFarmLists::ElementNames() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> elements;
+    for (const ListKind* kind : AllListKinds()) elements.push_back(kind->Element());
+    return elements;
+  }();
+  return names;
+}
+
 // One pass over the document serves every kind: a large file of budgets is not
 // read again for each list.
-void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  std::vector<std::string_view> names;
+void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end,
+                              std::span<const TextRange> unread) {
   std::vector<ListKind::Appender> appenders;
-  for (const ListKind* kind : AllListKinds()) {
-    names.push_back(kind->Element());
-    appenders.push_back(kind->AppendAtEnd(*this));
-  }
-  ForEachElement(names, text, start, end, [&](std::size_t kind, const CTagElement& found) {
-    appenders[kind](text, found.contentStart, found.contentEnd);
-  });
+  for (const ListKind* kind : AllListKinds()) appenders.push_back(kind->AppendAtEnd(*this));
+  ForEachElement(
+      ElementNames(), text, start, end,
+      [&](std::size_t kind, const CTagElement& found) {
+        appenders[kind](text, found.contentStart, found.contentEnd);
+      },
+      unread);
 }
 
 void WholeFarmLists::RemoveBudgetSlot(int k) {

@@ -141,9 +141,32 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
   return openAt != std::string_view::npos && CloseElement(name, text, openAt, limit, element);
 }
 
-void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
-                           std::size_t start, std::size_t limit,
-                           const std::function<void(std::size_t kind, const TagIndex&)>& visit) {
+namespace {
+
+// Whether "<name>" stands at the '<' before rest.
+bool OpensAt(std::string_view rest, std::string_view name) {
+  return !name.empty() && rest.size() > name.size() && rest[name.size()] == '>' &&
+         rest.starts_with(name);
+}
+
+// The names' first letters, for a quick test before the names are compared.
+struct FirstLetters {
+  std::array<bool, 256> any{};
+  TagLetters set;
+  explicit FirstLetters(std::span<const std::string_view> names) {
+    for (std::string_view name : names) {
+      if (name.empty()) continue;
+      any[static_cast<unsigned char>(name[0])] = true;
+      set |= TagLetters::Of(name[0]);
+    }
+  }
+  bool Has(char letter) const { return any[static_cast<unsigned char>(letter)]; }
+};
+
+bool VisitElements(std::span<const std::string_view> names, std::string_view text,
+                   std::size_t start, std::size_t limit,
+                   const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                   std::span<const std::string_view> others, std::span<const TextRange> unread) {
   constexpr std::size_t kMostKinds = 8;
   limit = std::min(limit, text.size());
   const std::size_t kinds = std::min(names.size(), kMostKinds);
@@ -151,24 +174,39 @@ void ForEachIndexedElement(std::span<const std::string_view> names, std::string_
   std::array<std::size_t, kMostKinds> from{};
   from.fill(start);
   // Only a '<' followed by the first letter of a kind can open one.
-  std::array<bool, 256> opensKind{};
-  TagLetters kindLetters;
-  for (std::size_t kind = 0; kind < kinds; ++kind) {
-    if (names[kind].empty()) continue;
-    opensKind[static_cast<unsigned char>(names[kind][0])] = true;
-    kindLetters |= TagLetters::Of(names[kind][0]);
-  }
+  const FirstLetters kindLetters(names.first(kinds));
+  const FirstLetters otherLetters(others);
+  // Cleared by any sign that one of the others may open in the range.
+  bool noOther = true;
+  const auto opensOther = [&](std::size_t at) {
+    const std::string_view rest = text.substr(at + 1);
+    for (std::string_view other : others) {
+      if (OpensAt(rest, other)) return true;
+    }
+    return false;
+  };
   std::size_t open = kinds;
+  std::size_t nextUnread = 0;
   for (std::size_t at = start; open > 0; ++at) {
     at = NextBracket(text, at, limit, /*openingOnly=*/true);
-    if (at + 1 >= limit) return;
-    if (!opensKind[static_cast<unsigned char>(text[at + 1])]) continue;
+    if (at >= limit) return noOther;
+    while (nextUnread < unread.size() && unread[nextUnread].end <= at) ++nextUnread;
+    if (nextUnread < unread.size() && unread[nextUnread].start <= at) {
+      if (!others.empty()) noOther = false;
+      at = unread[nextUnread].end - 1;
+      continue;
+    }
+    // Tags of others are looked for in the whole text: one may begin just
+    // before the limit.
+    if (noOther && at + 1 < text.size() && otherLetters.Has(text[at + 1]) && opensOther(at))
+      noOther = false;
+    if (at + 1 >= limit) return noOther;
+    if (!kindLetters.Has(text[at + 1])) continue;
     const std::string_view rest = text.substr(at + 1, limit - at - 1);
     std::size_t resumeAt = at;
     for (std::size_t kind = 0; kind < kinds; ++kind) {
       const std::string_view name = names[kind];
-      if (from[kind] == std::string_view::npos || at < from[kind] || name.empty() ||
-          rest.size() <= name.size() || rest[name.size()] != '>' || !rest.starts_with(name))
+      if (from[kind] == std::string_view::npos || at < from[kind] || !OpensAt(rest, name))
         continue;
       const TagIndex content = TagIndex::OfElement(name, text, at, limit);
       if (!content.Closed()) {
@@ -178,19 +216,35 @@ void ForEachIndexedElement(std::span<const std::string_view> names, std::string_
       }
       from[kind] = content.Element().contentEnd;
       visit(kind, content);
-      // Content in which nothing can open an element is not looked at again.
-      if (!content.OpeningLetters().Meets(kindLetters)) resumeAt = content.Element().contentEnd;
+      // Content in which nothing can open an element is not looked at again,
+      // provided the index tells that none of the others opens there either.
+      if (!content.OpeningLetters().Meets(kindLetters.set) &&
+          !(noOther && content.MayOpenAny(others)))
+        resumeAt = content.Element().contentEnd;
     }
     at = resumeAt;
   }
+  // Every kind ended before the limit: the rest was not looked at.
+  return others.empty();
+}
+
+}  // namespace
+
+bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                           std::size_t start, std::size_t limit,
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                           std::span<const std::string_view> others) {
+  return VisitElements(names, text, start, limit, visit, others, {});
 }
 
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
                     std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
-  ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
-    visit(kind, content.Element());
-  });
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit,
+                    std::span<const TextRange> unread) {
+  VisitElements(
+      names, text, start, limit,
+      [&](std::size_t kind, const TagIndex& content) { visit(kind, content.Element()); }, {},
+      unread);
 }
 
 namespace {
@@ -313,6 +367,18 @@ void TagIndex::Scan(std::string_view closingName) {
     first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
     names_ |= NameBit(name);
   }
+}
+
+bool TagIndex::MayOpenAny(std::span<const std::string_view> names) const {
+  if (names.empty()) return false;
+  if (!complete_) return true;
+  for (std::string_view name : names) {
+    if (name.empty() || (names_ & NameBit(name)) == 0) continue;
+    for (std::size_t i = 0; i < count_; ++i) {
+      if (SameName(first_[i].Name(), name)) return true;
+    }
+  }
+  return false;
 }
 
 TagIndex::FirstTag* TagIndex::Known(std::string_view name) {

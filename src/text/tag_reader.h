@@ -56,6 +56,8 @@ class TagIndex {
   CTagElement Element() const { return {start_, limit_, text_}; }
   // The first letters of the opening tags inside.
   const TagLetters& OpeningLetters() const { return openLetters_; }
+  // False only when the index knows every name opened inside and none of these.
+  bool MayOpenAny(std::span<const std::string_view> names) const;
 
   bool FindElement(std::string_view name, CTagElement* element) const;
   bool ReadReal(std::string_view name, double* value) const;
@@ -98,18 +100,31 @@ class TagIndex {
   TagLetters openLetters_;
 };
 
+// A part [start, end) of a text.
+struct TextRange {
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
 // Visits every element of the named kinds in the range, exactly as if each kind
 // were looked up again and again, each search starting at the content end of the
 // element of that kind just found, and a kind ending at its first element that
 // has no closing tag. One pass over the range serves all kinds; the visits come
 // in the order of the opening tags. At most 8 kinds.
+// The pass does not look inside `unread`: sorted, disjoint ranges known to hold
+// no opening tag of the kinds (see the next function).
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
                     std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit);
-// The same, handing each element as the index of its content.
-void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit,
+                    std::span<const TextRange> unread = {});
+// The same, handing each element as the index of its content. With `others`
+// (names not starting with '/'), it also tells whether it saw in passing that
+// no opening tag "<NAME>" of those begins in the range: a later pass for them
+// may then leave the range unread. Always true without others.
+bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
                            std::size_t start, std::size_t limit,
-                           const std::function<void(std::size_t kind, const TagIndex&)>& visit);
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                           std::span<const std::string_view> others = {});
 
 // Number elements count only when their content is 1 to 31 bytes long.
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,
