@@ -119,9 +119,44 @@ bool IsTooSmall(std::string_view number) {
   return magnitude < 0;
 }
 
+// Powers of ten that are exact doubles.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
+
+// The text as this program writes amounts ("-12.3400": a minus, digits and a
+// point, nothing else). Digits up to 2^53 and a power of ten up to 1e22 are
+// exact doubles, so their one correctly rounded quotient is the double nearest
+// the decimal, as the full conversion gives; other texts are left to it.
+bool ScanPlainDecimal(std::string_view text, double* value) {
+  const bool negative = !text.empty() && text[0] == '-';
+  std::uint64_t digits = 0;
+  std::size_t count = 0;
+  std::size_t decimals = 0;
+  bool point = false;
+  for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (c >= '0' && c <= '9') {
+      if (++count > 19) return false;  // beyond what 64 bits hold
+      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
+      if (point) ++decimals;
+    } else if (c == '.' && !point) {
+      point = true;
+    } else {
+      return false;
+    }
+  }
+  if (count == 0 || digits > kExactInteger) return false;
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  *value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 NumberScan ScanReal(std::string_view text, double* value) {
+  if (ScanPlainDecimal(text, value)) return NumberScan::kOk;
   *value = 0;
   const std::string_view number = NumberStart(text);
   double parsed = 0;

@@ -85,15 +85,19 @@ TEST(FormatFixed, RoundsLikePrintfAcrossMagnitudesAndNearHalves) {
   }
 }
 
-// Plain decimals are read with one division: they must come out as the C
-// conversion reads them, to the last bit, with every other form left to it.
+// Plain decimals, the amounts this program writes, are read with one division:
+// they must come out as the C conversion reads them, to the last bit, with
+// every other form left to it.
 TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
   std::mt19937_64 random(5);
-  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-5", ".5", "1.2.3", "12.5abc", "  7.25",
-                                    "+3.5", "999999999999999", "9999999999999999.5"};
+  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-0", "-5", ".5", "-.5", "1.2.3", "12.5abc",
+                                    "  7.25", "+3.5", "999999999999999", "9999999999999999.5",
+                                    "9007199254740992", "9007199254740993", "0.9007199254740993",
+                                    "0000000000000000001.5", "00000000000000000001.5",
+                                    "1234567890123456789", "12345678901234567890", "0.1e1", "-1.5-"};
   for (int i = 0; i < 50000; ++i) {
     std::string text = random() % 4 == 0 ? "-" : "";
-    const int digits = 1 + static_cast<int>(random() % 17);
+    const int digits = 1 + static_cast<int>(random() % 20);
     const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
     for (int d = 0; d < digits; ++d) {
       if (d == point && d > 0) text += '.';
@@ -101,10 +105,23 @@ TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
     }
     texts.push_back(text);
   }
+  // What the document holds: amounts with four and two decimals and counts,
+  // over every magnitude an amount may have.
+  for (int i = 0; i < 50000; ++i) {
+    const double amount = std::ldexp(static_cast<double>(random() % (1ull << 53)),
+                                      static_cast<int>(random() % 83) - 53 - 20);
+    const double sign = random() % 3 == 0 ? -1 : 1;
+    texts.push_back(FormatFixed(sign * amount, 4));
+    texts.push_back(FormatFixed(sign * amount, 2));
+    texts.push_back(FormatFixed(sign * static_cast<double>(random() % 100000000) / 100.0, 4));
+    texts.push_back(FormatInt(static_cast<std::int32_t>(random())));
+  }
   for (const std::string& text : texts) {
     double scanned = 0;
-    ASSERT_EQ(ScanReal(text, &scanned), NumberScan::kOk) << text;
-    const double expected = std::strtod(text.c_str(), nullptr);
+    const char* end = nullptr;
+    const double expected = std::strtod(text.c_str(), const_cast<char**>(&end));
+    ASSERT_EQ(ScanReal(text, &scanned), end == text.c_str() ? NumberScan::kNone : NumberScan::kOk)
+        << text;
     EXPECT_EQ(std::signbit(scanned), std::signbit(expected)) << text;
     ASSERT_EQ(scanned, expected) << text;
   }
