@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "text/number_parse.h"
 #include "text/number_text.h"
@@ -68,15 +69,6 @@ std::size_t NextBracket(std::string_view text, std::size_t from, std::size_t lim
 
 std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t limit) {
   return NextBracket(text, from, limit, false);
-}
-
-// Position of the first '<' or '>' in text[from, limit), or limit: the end
-// of a tag's name.
-std::size_t NameEnd(std::string_view text, std::size_t from, std::size_t limit) {
-  return FirstMarked(
-      text, from, limit,
-      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
-      [&](std::size_t at) { return text[at] == '<' || text[at] == '>'; });
 }
 
 // Position of a tag (needle starts with '<') in text[from, limit), or npos.
@@ -277,9 +269,24 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
   return true;
 }
 
+// ASCII without an '&': the text as it stands, one character a byte.
+bool IsPlainAscii(std::string_view text) {
+  unsigned char seen = 0;
+  bool escape = false;
+  for (char c : text) {
+    seen |= static_cast<unsigned char>(c);
+    escape = escape || c == '&';
+  }
+  return seen < 0x80 && !escape;
+}
+
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
+  if (IsPlainAscii(content)) {
+    destination->assign(content.substr(0, maxChars));
+    return true;
+  }
   std::string converted;
   const std::string_view text = TextFromFile(content, &converted);
   if (text.find('&') == std::string_view::npos) {
@@ -329,44 +336,49 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit,
 }
 
 void TagIndex::Scan(std::string_view closingName) {
-  // "<NAME>" or "</NAME>" stands at i exactly when the first '<' or '>' after
-  // i is a '>'. The first closing tag after a name's first opening one is the
-  // one a search for it would find; so is the first closing tag of the
-  // element whose content this is.
-  for (std::size_t i = start_; i < limit_;) {
-    const std::size_t at = NextOpenBracket(text_, i, limit_);
-    if (at >= limit_) return;
-    const std::size_t j = NameEnd(text_, at + 1, limit_);
-    if (j >= limit_) return;
-    if (text_[j] == '<') {
-      i = j;
-      continue;
-    }
-    i = j + 1;
-    const bool closing = j > at + 1 && text_[at + 1] == '/';
-    const std::string_view name = text_.substr(at + (closing ? 2 : 1), j - at - (closing ? 2 : 1));
-    if (name.empty()) continue;
-    if (closing && !closingName.empty() && SameName(name, closingName)) {
-      limit_ = at;
-      closed_ = true;
-      return;
-    }
-    if (!closing) openLetters_ |= TagLetters::Of(name[0]);
-    if (!complete_) continue;  // only the closing tag is still looked for
-    FirstTag* const known = Known(name);
-    if (closing) {
-      if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = at;
-      continue;
-    }
-    if (known != nullptr) continue;
-    if (count_ == first_.size()) {
-      complete_ = false;
-      if (closingName.empty()) return;
-      continue;
-    }
-    first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
-    names_ |= NameBit(name);
+  // "<NAME>" or "</NAME>" ends at each '>' whose last '<' or '>' before it is a
+  // '<'. The first closing tag after a name's first opening one is the one a
+  // search for it would find; so is the first closing tag of the element whose
+  // content this is.
+  std::size_t openAt = std::string_view::npos;  // a '<' with no '<' or '>' after it yet
+  FirstMarked(
+      text_, start_, limit_,
+      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
+      [&](std::size_t at) {
+        if (text_[at] == '<') {
+          openAt = at;
+          return false;
+        }
+        if (text_[at] != '>' || openAt == std::string_view::npos) return false;
+        return NoteTag(std::exchange(openAt, std::string_view::npos), at, closingName);
+      });
+}
+
+bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName) {
+  const bool closing = endAt > openAt + 1 && text_[openAt + 1] == '/';
+  const std::size_t nameAt = openAt + (closing ? 2 : 1);
+  const std::string_view name(text_.data() + nameAt, endAt - nameAt);
+  if (name.empty()) return false;
+  if (closing && !closingName.empty() && SameName(name, closingName)) {
+    limit_ = openAt;
+    closed_ = true;
+    return true;
   }
+  if (!closing) openLetters_ |= TagLetters::Of(name[0]);
+  if (!complete_) return false;  // only the closing tag is still looked for
+  FirstTag* const known = Known(name);
+  if (closing) {
+    if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = openAt;
+    return false;
+  }
+  if (known != nullptr) return false;
+  if (count_ == first_.size()) {
+    complete_ = false;
+    return closingName.empty();
+  }
+  first_[count_++] = {name.data(), name.size(), openAt, std::string_view::npos};
+  names_ |= NameBit(name);
+  return false;
 }
 
 bool TagIndex::MayOpenAny(std::span<const std::string_view> names) const {
