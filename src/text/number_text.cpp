@@ -130,24 +130,26 @@ constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
 // exact doubles, so their one correctly rounded quotient is the double nearest
 // the decimal, as the full conversion gives; other texts are left to it.
 bool ScanPlainDecimal(std::string_view text, double* value) {
-  const bool negative = !text.empty() && text[0] == '-';
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  const bool negative = at < end && *at == '-';
+  if (negative) ++at;
   std::uint64_t digits = 0;
-  std::size_t count = 0;
+  const auto takeDigits = [&] {
+    const char* const first = at;
+    for (; at < end && static_cast<unsigned char>(*at - '0') < 10; ++at)
+      digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+    return static_cast<std::size_t>(at - first);
+  };
+  const std::size_t whole = takeDigits();
   std::size_t decimals = 0;
-  bool point = false;
-  for (std::size_t i = negative ? 1 : 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (c >= '0' && c <= '9') {
-      if (++count > 19) return false;  // beyond what 64 bits hold
-      digits = digits * 10 + static_cast<std::uint64_t>(c - '0');
-      if (point) ++decimals;
-    } else if (c == '.' && !point) {
-      point = true;
-    } else {
-      return false;
-    }
+  if (at < end && *at == '.') {
+    ++at;
+    decimals = takeDigits();
   }
-  if (count == 0 || digits > kExactInteger) return false;
+  // Beyond 19 digits the sum wraps: left to the full conversion.
+  const std::size_t count = whole + decimals;
+  if (at != end || count == 0 || count > 19 || digits > kExactInteger) return false;
   const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
   *value = negative ? -magnitude : magnitude;
   return true;

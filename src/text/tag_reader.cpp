@@ -149,7 +149,7 @@ struct FirstLetters {
     for (std::string_view name : names) {
       if (name.empty()) continue;
       any[static_cast<unsigned char>(name[0])] = true;
-      set |= TagLetters::Of(name[0]);
+      set.Add(name[0]);
     }
   }
   bool Has(char letter) const { return any[static_cast<unsigned char>(letter)]; }
@@ -168,6 +168,7 @@ bool VisitElements(std::span<const std::string_view> names, std::string_view tex
   // Only a '<' followed by the first letter of a kind can open one.
   const FirstLetters kindLetters(names.first(kinds));
   const FirstLetters otherLetters(others);
+  const std::uint64_t otherBits = TagIndex::NameBits(others);
   // Cleared by any sign that one of the others may open in the range.
   bool noOther = true;
   const auto opensOther = [&](std::size_t at) {
@@ -211,7 +212,7 @@ bool VisitElements(std::span<const std::string_view> names, std::string_view tex
       // Content in which nothing can open an element is not looked at again,
       // provided the index tells that none of the others opens there either.
       if (!content.OpeningLetters().Meets(kindLetters.set) &&
-          !(noOther && content.MayOpenAny(others)))
+          !(noOther && content.MayOpenAny(others, otherBits)))
         resumeAt = content.Element().contentEnd;
     }
     at = resumeAt;
@@ -364,7 +365,7 @@ bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view c
     closed_ = true;
     return true;
   }
-  if (!closing) openLetters_ |= TagLetters::Of(name[0]);
+  if (!closing) openLetters_.Add(name[0]);
   if (!complete_) return false;  // only the closing tag is still looked for
   FirstTag* const known = Known(name);
   if (closing) {
@@ -381,12 +382,20 @@ bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view c
   return false;
 }
 
-bool TagIndex::MayOpenAny(std::span<const std::string_view> names) const {
+std::uint64_t TagIndex::NameBits(std::span<const std::string_view> names) {
+  std::uint64_t bits = 0;
+  for (std::string_view name : names) {
+    if (!name.empty()) bits |= NameBit(name);
+  }
+  return bits;
+}
+
+bool TagIndex::MayOpenAny(std::span<const std::string_view> names, std::uint64_t bits) const {
   if (names.empty()) return false;
   if (!complete_) return true;
+  if ((names_ & bits) == 0) return false;
   for (std::string_view name : names) {
-    if (name.empty() || (names_ & NameBit(name)) == 0) continue;
-    for (std::size_t i = 0; i < count_; ++i) {
+    for (std::size_t i = 0; i < count_ && !name.empty(); ++i) {
       if (SameName(first_[i].Name(), name)) return true;
     }
   }

@@ -22,15 +22,9 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
 // A set of first letters of tag names.
 struct TagLetters {
   std::array<std::uint64_t, 4> bits{};
-  static TagLetters Of(char letter) {
-    TagLetters set;
+  void Add(char letter) {
     const auto byte = static_cast<unsigned char>(letter);
-    set.bits[byte / 64] = std::uint64_t{1} << (byte % 64);
-    return set;
-  }
-  TagLetters& operator|=(const TagLetters& other) {
-    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] |= other.bits[i];
-    return *this;
+    bits[byte / 64] |= std::uint64_t{1} << (byte % 64);
   }
   bool Meets(const TagLetters& other) const {
     for (std::size_t i = 0; i < bits.size(); ++i) {
@@ -56,8 +50,10 @@ class TagIndex {
   CTagElement Element() const { return {start_, limit_, text_}; }
   // The first letters of the opening tags inside.
   const TagLetters& OpeningLetters() const { return openLetters_; }
-  // False only when the index knows every name opened inside and none of these.
-  bool MayOpenAny(std::span<const std::string_view> names) const;
+  // False only when the index knows every name opened inside and none of these;
+  // bits: their NameBits.
+  bool MayOpenAny(std::span<const std::string_view> names, std::uint64_t bits) const;
+  static std::uint64_t NameBits(std::span<const std::string_view> names);
 
   bool FindElement(std::string_view name, CTagElement* element) const;
   bool ReadReal(std::string_view name, double* value) const;
