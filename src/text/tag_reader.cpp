@@ -270,21 +270,11 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
   return true;
 }
 
-// ASCII without an '&': the text as it stands, one character a byte.
-bool IsPlainAscii(std::string_view text) {
-  unsigned char seen = 0;
-  bool escape = false;
-  for (char c : text) {
-    seen |= static_cast<unsigned char>(c);
-    escape = escape || c == '&';
-  }
-  return seen < 0x80 && !escape;
-}
-
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
-  if (IsPlainAscii(content)) {
+  // One character a byte, and nothing to unescape.
+  if (IsAsciiWithout(content, '&', '&')) {
     destination->assign(content.substr(0, maxChars));
     return true;
   }
@@ -342,20 +332,38 @@ void TagIndex::Scan(std::string_view closingName) {
   // search for it would find; so is the first closing tag of the element whose
   // content this is.
   std::size_t openAt = std::string_view::npos;  // a '<' with no '<' or '>' after it yet
+  // The name opened by the last tag, while only its closing tag can come next
+  // to be noted: most content holds no tag, and "</NAME>" is then taken at its
+  // '<' without a lookup (as Note would take it, the index's own closing name
+  // excepted).
+  FirstTag* opened = nullptr;
   FirstMarked(
       text_, start_, limit_,
       [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
       [&](std::size_t at) {
         if (text_[at] == '<') {
-          openAt = at;
+          if (opened != nullptr && ClosesAt(*opened, at)) {
+            if (opened->closeAt == std::string_view::npos) opened->closeAt = at;
+            openAt = std::string_view::npos;  // its '>' ends nothing more
+          } else {
+            openAt = at;
+          }
+          opened = nullptr;
           return false;
         }
         if (text_[at] != '>' || openAt == std::string_view::npos) return false;
-        return NoteTag(std::exchange(openAt, std::string_view::npos), at, closingName);
+        return NoteTag(std::exchange(openAt, std::string_view::npos), at, closingName, &opened);
       });
 }
 
-bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName) {
+bool TagIndex::ClosesAt(const FirstTag& tag, std::size_t at) const {
+  const std::size_t end = at + 2 + tag.nameSize;
+  return end < limit_ && text_[end] == '>' && text_[at + 1] == '/' &&
+         SameName(std::string_view(text_.data() + at + 2, tag.nameSize), tag.Name());
+}
+
+bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName,
+                       FirstTag** opened) {
   const bool closing = endAt > openAt + 1 && text_[openAt + 1] == '/';
   const std::size_t nameAt = openAt + (closing ? 2 : 1);
   const std::string_view name(text_.data() + nameAt, endAt - nameAt);
@@ -367,18 +375,21 @@ bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view c
   }
   if (!closing) openLetters_.Add(name[0]);
   if (!complete_) return false;  // only the closing tag is still looked for
-  FirstTag* const known = Known(name);
+  FirstTag* known = Known(name);
   if (closing) {
     if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = openAt;
     return false;
   }
-  if (known != nullptr) return false;
-  if (count_ == first_.size()) {
-    complete_ = false;
-    return closingName.empty();
+  if (known == nullptr) {
+    if (count_ == first_.size()) {
+      complete_ = false;
+      return closingName.empty();
+    }
+    known = &first_[count_++];
+    *known = {name.data(), name.size(), openAt, std::string_view::npos};
+    names_ |= NameBit(name);
   }
-  first_[count_++] = {name.data(), name.size(), openAt, std::string_view::npos};
-  names_ |= NameBit(name);
+  if (!SameName(name, closingName)) *opened = known;
   return false;
 }
 

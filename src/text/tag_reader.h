@@ -75,8 +75,12 @@ class TagIndex {
   // Indexes [start_, limit_); with a closing name, stops at its first
   // closing tag, which becomes the limit.
   void Scan(std::string_view closingName);
-  // Notes the tag text_[openAt, endAt]; true when the scan ends there.
-  bool NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName);
+  // Notes the tag text_[openAt, endAt]; true when the scan ends there. An
+  // opening tag kept in the index is handed back in *opened.
+  bool NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName,
+               FirstTag** opened);
+  // Whether the tag's closing tag begins at the '<' at `at`.
+  bool ClosesAt(const FirstTag& tag, std::size_t at) const;
   FirstTag* Known(std::string_view name);
   // One bit per name kept, by a hash of its length and end letters: most
   // names looked for and not there are turned away without a comparison.
