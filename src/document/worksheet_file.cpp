@@ -12,16 +12,13 @@ namespace {
 
 constexpr std::string_view kRoot = "BUDGETWORKSHEET";
 constexpr std::string_view kBudgetElement = "LIVESTOCKBUDGET";
-constexpr std::size_t kFrameBytes = 1020;
-constexpr std::size_t kBytesPerBudgetLine = 390;
 
 }  // namespace
 
 void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
-  std::size_t lines = 0;
-  for (const CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
-    lines += static_cast<std::size_t>(budget->CountLines(3));
-  buffer.Reserve(kFrameBytes + kBytesPerBudgetLine * lines + lists.EstimatedFileBytes());
+  // Room for the largest document a file may hold, reserved rather than used:
+  // a save never moves its text, and never walks the document to size it.
+  buffer.Reserve(kMaxDocumentBytes);
 
   buffer.Append("<?xml version=\"1.0\" ?>\r\n");
   buffer.Append("<!-- Corvale Tillwright, very rough XML format -->\r\n");

@@ -9,13 +9,6 @@
 #include "farm/whole_farm_list.h"
 #include "text/tag_reader.h"
 
-namespace {
-
-// A record's markup with all its slots, rounded up.
-constexpr std::size_t kBytesPerRecord = 128 + 32 * MAX_ALLOCATIONS;
-
-}  // namespace
-
 std::span<const ListKind* const> AllListKinds() {
   static const ListKindOf<CExpenseLne> operating(kOperatingExpenseList);
   static const ListKindOf<CExpenseLne> ownership(kOwnershipExpenseList);
@@ -33,13 +26,6 @@ WholeFarmLists::~WholeFarmLists() { Clear(); }
 
 void WholeFarmLists::Clear() {
   for (const ListKind* kind : AllListKinds()) kind->Clear(*this);
-}
-
-std::size_t WholeFarmLists::EstimatedFileBytes() const {
-  std::size_t records = 0;
-  for (const ListKind* kind : AllListKinds())
-    records += static_cast<std::size_t>(kind->CountRecords(*this));
-  return kBytesPerRecord * records;
 }
 
 void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {

@@ -34,8 +34,6 @@ class WholeFarmLists {
 
   void Clear();
   bool HasExpenseLists() const { return pOperatingExpenses || pOwnershipExpenses; }
-  // Bytes the save should reserve for the lists' records.
-  std::size_t EstimatedFileBytes() const;
   // The lists' elements, kind by kind, in the document's order; a record writes
   // one slot per budget, at most MAX_ALLOCATIONS.
   void WriteTags(CTagBuffer& buffer, int budgetCount) const;

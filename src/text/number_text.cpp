@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
 bool FitsNumberElement(double value) {
   return std::isfinite(value) && std::fabs(value) < kLargestAmount;
@@ -36,9 +37,13 @@ std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int de
     return FormatFixedExactly(out, value, decimals);
   }
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
-  const double magnitude = std::fabs(value);
-  const double product = magnitude * scale;
-  const double scaled = std::nearbyint(product);
+  const double product = std::fabs(value) * scale;
+  if (!(product < kExactScaled)) return FormatFixedExactly(out, value, decimals);
+  // Adding 2^52 leaves no bits for a fraction, so the sum is the product
+  // rounded to an integer, half to even, as nearbyint does; the subtraction
+  // is exact.
+  constexpr double kNoFraction = 4503599627370496.0;  // 2^52
+  const double scaled = (product + kNoFraction) - kNoFraction;
   if (!(scaled < kExactScaled)) return FormatFixedExactly(out, value, decimals);
   // Rounding is monotonic and the integer's halves are doubles here, so a
   // rounded product less than a half from the integer means the exact product
@@ -46,22 +51,26 @@ std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int de
   // left to the exact conversion. The subtraction is exact.
   if (!(std::fabs(product - scaled) < 0.5)) return FormatFixedExactly(out, value, decimals);
 
-  // The digits, with zeros in front so that one stands before the point.
-  const auto places = static_cast<std::size_t>(decimals);
-  std::array<char, 32> digits;
-  digits.fill('0');
-  char* const start = digits.data() + places + 1;
-  const char* const end = std::to_chars(start, digits.data() + digits.size(),
-                                        static_cast<std::int64_t>(scaled)).ptr;
-  const char* const first = std::min<const char*>(start, end - places - 1);
-  char* at = out.data();
-  if (std::signbit(value)) *at++ = '-';
-  at = std::copy(first, end - places, at);
-  if (places > 0) {
-    *at++ = '.';
-    at = std::copy(end - places, end, at);
+  // Written from the last digit back to the middle of a zeroed stack array,
+  // with a digit before the point, and copied out as a block of fixed size
+  // (without a library call): a sign, a point and at most 16 digits.
+  constexpr std::size_t kMostChars = 32;
+  std::array<char, 2 * kMostChars> text{};
+  char* const end = text.data() + kMostChars;
+  char* first = end;
+  auto digits = static_cast<std::uint64_t>(scaled);
+  for (int place = 0; place < decimals; ++place) {
+    *--first = static_cast<char>('0' + digits % 10);
+    digits /= 10;
   }
-  return static_cast<std::size_t>(at - out.data());
+  if (decimals > 0) *--first = '.';
+  do {
+    *--first = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  } while (digits != 0);
+  if (std::signbit(value)) *--first = '-';
+  std::memcpy(out.data(), first, kMostChars);
+  return static_cast<std::size_t>(end - first);
 }
 
 std::string FormatFixed(double value, int decimals) {

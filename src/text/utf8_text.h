@@ -10,6 +10,18 @@
 
 bool IsValidUtf8(std::string_view bytes);
 bool IsAscii(std::string_view text);
+// ASCII without the two characters: a text that needs no conversion, nor
+// escaping or unescaping. Most texts of a document are; they are tested by the
+// hundred thousand, so the test has no branch per byte.
+inline bool IsAsciiWithout(std::string_view text, char one, char other) {
+  unsigned char seen = 0;
+  bool special = false;
+  for (char c : text) {
+    seen |= static_cast<unsigned char>(c);
+    special |= (c == one) | (c == other);
+  }
+  return seen < 0x80 && !special;
+}
 // Other versions read and write the Windows ANSI code page, Windows-1252. Its
 // five undefined bytes read as the C1 controls of the same value and write back.
 std::string Cp1252ToUtf8(std::string_view bytes);
