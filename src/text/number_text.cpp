@@ -6,10 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-bool FitsNumberElement(double value) {
-  return std::isfinite(value) && std::fabs(value) < kLargestAmount;
-}
-
 namespace {
 
 constexpr std::array<double, 7> kPowersOfTen = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6};

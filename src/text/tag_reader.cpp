@@ -11,21 +11,12 @@
 #include <string>
 #include <utility>
 
-#include "text/number_parse.h"
+#include "text/byte_words.h"
 #include "text/number_text.h"
 #include "text/tag_writer.h"
 #include "text/utf8_text.h"
 
 namespace {
-
-constexpr std::uint64_t kOnes = 0x0101010101010101u;
-constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
-
-// 0x80 in every byte of word equal to c, nothing elsewhere.
-std::uint64_t BytesEqual(std::uint64_t word, char c) {
-  const std::uint64_t zeroed = word ^ (kOnes * static_cast<unsigned char>(c));
-  return ~(((zeroed & kLows) + kLows) | zeroed | kLows);
-}
 
 // Position of the first byte of text[from, limit) that isMarked accepts, or
 // limit. Markup has a '<' every few bytes, too often for a library call each:
@@ -37,9 +28,7 @@ std::size_t FirstMarked(std::string_view text, std::size_t from, std::size_t lim
   std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
     for (; at + 8 <= limit; at += 8) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, text.data() + at, sizeof word);
-      std::uint64_t flags = marks(word);
+      std::uint64_t flags = marks(LoadWord(text.data() + at));
       for (; flags != 0; flags &= flags - 1) {
         const std::size_t found = at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
         if (isMarked(found)) return found;

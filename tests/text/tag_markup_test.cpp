@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
@@ -253,6 +254,28 @@ TEST(MarkupText, EveryShortTextRoundTripsAndEveryOtherVersionsTextWritesBackUnch
       for (const std::string& piece : pieces) next.push_back(text + piece);
     }
     level = std::move(next);
+  }
+}
+
+// A line's pieces are copied in blocks of fixed size that overlap, and a line
+// too long for the stack goes piece by piece: every length comes out whole.
+TEST(AppendElement, WritesEveryLengthOfNameAndText) {
+  for (std::size_t nameSize = 1; nameSize <= 40; nameSize += 3) {
+    const std::string name(nameSize, 'N');
+    for (std::size_t size = 0; size <= 300; ++size) {
+      std::string text;
+      for (std::size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
+      CTagBuffer buffer;
+      AppendOpenTag(buffer, name);
+      AppendTextElement(buffer, "\t", name, text);
+      AppendRealElement(buffer, "", name, static_cast<double>(size) / 8, 4);
+      AppendCloseTag(buffer, name);
+      char amount[64];
+      std::snprintf(amount, sizeof amount, "%0.4f", static_cast<double>(size) / 8);
+      ASSERT_EQ(buffer.View(), "<" + name + ">\r\n\t<" + name + ">" + text + "</" + name + ">\r\n<" + name +
+                                   ">" + amount + "</" + name + ">\r\n</" + name + ">\r\n")
+          << nameSize << " " << size;
+    }
   }
 }
 

@@ -140,6 +140,25 @@ TEST(FormatFixed, IgnoresTheNumericLocale) {
   EXPECT_EQ(std::tuple(formatted, found, read, parsed), std::tuple("1.50", true, 2.25, 1234.5));
 }
 
+// Tested eight bytes at a time, with the last eight overlapping: every length
+// and every place of the byte that spoils it.
+TEST(IsAsciiWithout, FindsTheCharactersOrAHighByteAnywhere) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    const std::string plain(size, 'a');
+    EXPECT_TRUE(IsAsciiWithout(plain, '<', '&')) << size;
+    for (std::size_t at = 0; at < size; ++at) {
+      for (const char spoiler : {'<', '&', '\x80', '\xFF'}) {
+        std::string text = plain;
+        text[at] = spoiler;
+        EXPECT_FALSE(IsAsciiWithout(text, '<', '&')) << size << " " << at << " " << int(spoiler);
+      }
+      std::string other = plain;
+      other[at] = '>';
+      EXPECT_TRUE(IsAsciiWithout(other, '<', '&')) << size << " " << at;
+    }
+  }
+}
+
 TEST(IsValidUtf8, RefusesOverlongsSurrogatesAndCutSequences) {
   const std::vector<std::string> valid = {"", "\xC3\xA9", "\xE2\x82\xAC", "\xF0\x9F\x90\x84",
                                           "\xF4\x8F\xBF\xBF", "\xED\x9F\xBF"};
