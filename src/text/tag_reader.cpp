@@ -84,13 +84,24 @@ std::size_t Search(std::string_view text, std::string_view needle, std::size_t f
 
 constexpr std::size_t kMaxNumberBytes = 31;
 
-// Tag names are a few letters: compared here rather than by a library call.
+// Tag names are a few letters: compared here rather than by a library call,
+// up to 16 bytes by two loads from each that overlap.
 bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  const char* const x = a.data();
+  const char* const y = b.data();
+  if (size > 16) return std::memcmp(x, y, size) == 0;
+  if (size >= 8) return LoadWord(x) == LoadWord(y) && LoadWord(x + size - 8) == LoadWord(y + size - 8);
+  if (size >= 4) {
+    std::uint32_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    std::memcpy(&x0, x, 4);
+    std::memcpy(&x1, x + size - 4, 4);
+    std::memcpy(&y0, y, 4);
+    std::memcpy(&y1, y + size - 4, 4);
+    return x0 == y0 && x1 == y1;
   }
-  return true;
+  return size == 0 || (x[0] == y[0] && x[size / 2] == y[size / 2] && x[size - 1] == y[size - 1]);
 }
 
 // The element whose opening tag "<name>" stands at openAt: found when its
@@ -353,22 +364,27 @@ bool TagIndex::ClosesAt(const FirstTag& tag, std::size_t at) const {
 
 bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName,
                        FirstTag** opened) {
-  const bool closing = endAt > openAt + 1 && text_[openAt + 1] == '/';
-  const std::size_t nameAt = openAt + (closing ? 2 : 1);
-  const std::string_view name(text_.data() + nameAt, endAt - nameAt);
-  if (name.empty()) return false;
-  if (closing && !closingName.empty() && SameName(name, closingName)) {
-    limit_ = openAt;
-    closed_ = true;
-    return true;
-  }
-  if (!closing) openLetters_.Add(name[0]);
-  if (!complete_) return false;  // only the closing tag is still looked for
-  FirstTag* known = Known(name);
-  if (closing) {
+  const char* const afterBracket = text_.data() + openAt + 1;
+  const std::size_t size = endAt - openAt - 1;
+  if (size > 1 && *afterBracket == '/') {
+    const std::string_view name(afterBracket + 1, size - 1);
+    if (!closingName.empty() && SameName(name, closingName)) {
+      limit_ = openAt;
+      closed_ = true;
+      return true;
+    }
+    if (!complete_) return false;  // only the closing tag is still looked for
+    FirstTag* const known = Known(name, NameBit(name));
     if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = openAt;
     return false;
   }
+  // "<>" and "</>" name nothing.
+  if (size == 0 || *afterBracket == '/') return false;
+  const std::string_view name(afterBracket, size);
+  openLetters_.Add(name[0]);
+  if (!complete_) return false;
+  const std::uint64_t bit = NameBit(name);
+  FirstTag* known = Known(name, bit);
   if (known == nullptr) {
     if (count_ == first_.size()) {
       complete_ = false;
@@ -376,7 +392,7 @@ bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view c
     }
     known = &first_[count_++];
     *known = {name.data(), name.size(), openAt, std::string_view::npos};
-    names_ |= NameBit(name);
+    names_ |= bit;
   }
   if (!SameName(name, closingName)) *opened = known;
   return false;
@@ -402,8 +418,8 @@ bool TagIndex::MayOpenAny(std::span<const std::string_view> names, std::uint64_t
   return false;
 }
 
-TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
-  if ((names_ & NameBit(name)) == 0) return nullptr;
+TagIndex::FirstTag* TagIndex::Known(std::string_view name, std::uint64_t bit) {
+  if ((names_ & bit) == 0) return nullptr;
   // Newest first: a closing tag mostly follows its opening one.
   for (std::size_t i = count_; i-- > 0;) {
     if (SameName(first_[i].Name(), name)) return &first_[i];

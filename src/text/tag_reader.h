@@ -81,7 +81,8 @@ class TagIndex {
                FirstTag** opened);
   // Whether the tag's closing tag begins at the '<' at `at`.
   bool ClosesAt(const FirstTag& tag, std::size_t at) const;
-  FirstTag* Known(std::string_view name);
+  // bit: the name's NameBit.
+  FirstTag* Known(std::string_view name, std::uint64_t bit);
   // One bit per name kept, by a hash of its length and end letters: most
   // names looked for and not there are turned away without a comparison.
   static std::uint64_t NameBit(std::string_view name) {

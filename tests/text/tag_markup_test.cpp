@@ -119,6 +119,26 @@ TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
   }
 }
 
+// Names are compared a few bytes at a time: one differing in any single byte,
+// at any length, is another name, as an opening or as a closing tag.
+TEST(TagIndex, TellsApartNamesThatDifferInOneByte) {
+  for (std::size_t size = 1; size <= 20; ++size) {
+    const std::string name(size, 'N');
+    for (std::size_t at = 0; at < size; ++at) {
+      std::string other = name;
+      other[at] = 'O';
+      const std::string text = "<" + other + ">x</" + other + "><" + name + ">y</" + other + ">z</" + name + ">";
+      const TagIndex index(text, 0, kEnd);
+      CTagElement found;
+      ASSERT_TRUE(index.FindElement(name, &found)) << size << " " << at;
+      EXPECT_EQ(found.Content(), "y</" + other + ">z") << size << " " << at;
+      ASSERT_TRUE(index.FindElement(other, &found));
+      EXPECT_EQ(found.Content(), "x");
+      EXPECT_FALSE(index.FindElement(name + "N", &found));
+    }
+  }
+}
+
 // Budgets of rows, with list elements between them and now and then inside a
 // budget, a row or a tag cut by a budget's end: a budget is left unread by the
 // pass for lists only where that changes nothing.
