@@ -2,9 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstring>
+
+#include "text/byte_words.h"
 
 namespace {
 
@@ -130,6 +133,45 @@ constexpr std::array<double, 23> kExactPowersOfTen = {
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
 
+// Four to eight characters, digits with at most one point ("15.5000"), as most
+// amounts are: their digits' value, and how many follow the point. All eight
+// are read at once, without a branch per character; false for anything else.
+bool ReadEightPlaces(const char* at, std::size_t size, std::uint64_t* digits,
+                     std::size_t* decimals) {
+  if (size < 4 || size > 8) return false;
+  // The characters at the word's end (two loads that overlap and agree), '0's
+  // in front.
+  std::uint32_t first = 0;
+  std::uint32_t last = 0;
+  std::memcpy(&first, at, 4);
+  std::memcpy(&last, at + size - 4, 4);
+  const auto fill = static_cast<unsigned>(8 * (8 - size));
+  const std::uint64_t zeros = kEveryByteOne * '0';
+  std::uint64_t word = (std::uint64_t{last} << 32) | (std::uint64_t{first} << fill);
+  word |= zeros & ((std::uint64_t{1} << fill) - 1);
+  // A digit is 0 to 9 once '0' is taken away (by a bitwise xor, so that no
+  // byte borrows from its neighbour); only one point may be anything else.
+  std::uint64_t places = word ^ zeros;
+  const std::uint64_t nonDigits = (((places & kEveryByteLow7) + kEveryByteOne * 0x76) | places) &
+                                  kEveryByteHigh;
+  const std::uint64_t point = BytesEqual(word, '.');
+  if (nonDigits != point || (point & (point - 1)) != 0) return false;
+  *decimals = 0;
+  if (point != 0) {
+    // The digits before the point move up one place, over it.
+    const auto pointAt = static_cast<unsigned>(std::countr_zero(point) / 8);
+    const std::uint64_t upToPoint =
+        pointAt == 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * pointAt + 8)) - 1;
+    places = ((places << 8) & upToPoint) | (places & ~upToPoint);
+    *decimals = 7 - pointAt;
+  }
+  // Neighbouring places joined in pairs, fours and the eight.
+  places = (places * 2561) >> 8;
+  places = ((places & 0x00FF00FF00FF00FFu) * 6553601) >> 16;
+  *digits = ((places & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;
+  return true;
+}
+
 // The text as this program writes amounts ("-12.3400": a minus, digits and a
 // point, nothing else). Digits up to 2^53 and a power of ten up to 1e22 are
 // exact doubles, so their one correctly rounded quotient is the double nearest
@@ -140,21 +182,24 @@ bool ScanPlainDecimal(std::string_view text, double* value) {
   const bool negative = at < end && *at == '-';
   if (negative) ++at;
   std::uint64_t digits = 0;
-  const auto takeDigits = [&] {
-    const char* const first = at;
-    for (; at < end && static_cast<unsigned char>(*at - '0') < 10; ++at)
-      digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
-    return static_cast<std::size_t>(at - first);
-  };
-  const std::size_t whole = takeDigits();
   std::size_t decimals = 0;
-  if (at < end && *at == '.') {
-    ++at;
-    decimals = takeDigits();
+  if (!ReadEightPlaces(at, static_cast<std::size_t>(end - at), &digits, &decimals)) {
+    const auto takeDigits = [&] {
+      const char* const first = at;
+      for (; at < end && static_cast<unsigned char>(*at - '0') < 10; ++at)
+        digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+      return static_cast<std::size_t>(at - first);
+    };
+    const std::size_t whole = takeDigits();
+    if (at < end && *at == '.') {
+      ++at;
+      decimals = takeDigits();
+    }
+    // Beyond 19 digits the sum wraps: left to the full conversion.
+    const std::size_t count = whole + decimals;
+    if (at != end || count == 0 || count > 19) return false;
   }
-  // Beyond 19 digits the sum wraps: left to the full conversion.
-  const std::size_t count = whole + decimals;
-  if (at != end || count == 0 || count > 19 || digits > kExactInteger) return false;
+  if (digits > kExactInteger) return false;
   const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
   *value = negative ? -magnitude : magnitude;
   return true;

@@ -327,6 +327,7 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit,
 }
 
 void TagIndex::Scan(std::string_view closingName) {
+  static_assert(('<' | 2) == '>' && ('>' | 2) == '>');
   // "<NAME>" or "</NAME>" ends at each '>' whose last '<' or '>' before it is a
   // '<'. The first closing tag after a name's first opening one is the one a
   // search for it would find; so is the first closing tag of the element whose
@@ -339,7 +340,8 @@ void TagIndex::Scan(std::string_view closingName) {
   FirstTag* opened = nullptr;
   FirstMarked(
       text_, start_, limit_,
-      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
+      // '<' and '>' differ in one bit only: with it set, both read as '>'.
+      [](std::uint64_t word) { return BytesEqual(word | (kEveryByteOne * 2), '>'); },
       [&](std::size_t at) {
         if (text_[at] == '<') {
           if (opened != nullptr && ClosesAt(*opened, at)) {

@@ -105,6 +105,14 @@ TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
     }
     texts.push_back(text);
   }
+  // Short texts of digits, points, signs, blanks and the characters either
+  // side of the digits, where only some read as plain decimals.
+  const std::string alphabet = "0123456789012345.-+ /:";
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    for (std::size_t size = 1 + random() % 10; text.size() < size;) text += alphabet[random() % alphabet.size()];
+    texts.push_back(text);
+  }
   // What the document holds: amounts with four and two decimals and counts,
   // over every magnitude an amount may have.
   for (int i = 0; i < 50000; ++i) {
