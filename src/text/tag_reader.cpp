@@ -335,7 +335,7 @@ void TagIndex::Scan(std::string_view closingName) {
   std::size_t openAt = std::string_view::npos;  // a '<' with no '<' or '>' after it yet
   // The name opened by the last tag, while only its closing tag can come next
   // to be noted: most content holds no tag, and "</NAME>" is then taken at its
-  // '<' without a lookup (as Note would take it, the index's own closing name
+  // '<' without a lookup (as NoteTag would take it, the index's own closing name
   // excepted).
   FirstTag* opened = nullptr;
   FirstMarked(
