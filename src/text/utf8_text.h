@@ -25,7 +25,7 @@ inline bool IsAsciiWithout(std::string_view text, char one, char other) {
     seen |= marks(LoadWord(text.data() + text.size() - 8));  // the last eight, overlapping
   } else {
     for (char c : text) {
-      seen |= static_cast<unsigned char>(c) | ((c == one) | (c == other) ? 0x80u : 0u);
+      seen |= static_cast<unsigned char>(c) | ((c == one || c == other) ? 0x80u : 0u);
     }
   }
   return (seen & kEveryByteHigh) == 0;
