@@ -163,7 +163,8 @@ TEST_F(Worksheet, RunningOutOfMemoryWhileSavingIsReported) {
 #ifdef HERD_UNDER_ASAN
   GTEST_SKIP() << "the sanitizer needs more address space than the limit leaves";
 #else
-  // The save reserves 39 MB for these, more than the allocator keeps in hand.
+  // Their 12 MB of text outgrow the 5 MB the save reserves, and the limit
+  // leaves no room to grow it.
   LineSlot* tail = &worksheet.GetBudget(0, true)->sections[kSectionOperating];
   for (int i = 0; i < 100000; ++i, tail = &(*tail)->next) *tail = std::make_unique<CBudgetLine>();
   const std::string path = folder.File("farm.vqn");
