@@ -1,5 +1,6 @@
 #include <filesystem>
 #include <new>
+#include <vector>
 
 #include "text/tag_buffer.h"
 #include "text/tag_reader.h"
@@ -11,16 +12,13 @@ namespace {
 
 constexpr std::string_view kRoot = "BUDGETWORKSHEET";
 constexpr std::string_view kBudgetElement = "LIVESTOCKBUDGET";
-constexpr std::size_t kFrameBytes = 1020;
-constexpr std::size_t kBytesPerBudgetLine = 390;
 
 }  // namespace
 
 void CBudgetWorksheet::WriteTags(CTagBuffer& buffer) const {
-  std::size_t lines = 0;
-  for (const CCropBudget* budget = budgets.get(); budget; budget = budget->next.get())
-    lines += static_cast<std::size_t>(budget->CountLines(3));
-  buffer.Reserve(kFrameBytes + kBytesPerBudgetLine * lines + lists.EstimatedFileBytes());
+  // Room for the largest document a file may hold, reserved rather than used:
+  // a save never moves its text, and never walks the document to size it.
+  buffer.Reserve(kMaxDocumentBytes);
 
   buffer.Append("<?xml version=\"1.0\" ?>\r\n");
   buffer.Append("<!-- Corvale Tillwright, very rough XML format -->\r\n");
@@ -54,14 +52,19 @@ bool CBudgetWorksheet::ReadTags(std::string_view fileText) {
 
   std::unique_ptr<CCropBudget>* tail = &budgets;
   while (*tail) tail = &(*tail)->next;
+  // The lists' elements may stand anywhere, budgets included; a budget whose
+  // reading saw none open inside is not looked through again for them.
+  std::vector<TextRange> withoutLists;
   CTagElement element;
   for (std::size_t from = start; FindElement(kBudgetElement, fileText, from, end, &element);
        from = element.contentEnd) {
     *tail = std::make_unique<CCropBudget>();
-    (*tail)->ReadTags(fileText, element.contentStart, element.contentEnd);
+    if ((*tail)->ReadTags(fileText, element.contentStart, element.contentEnd,
+                          WholeFarmLists::ElementNames()))
+      withoutLists.push_back({element.contentStart, element.contentEnd});
     tail = &(*tail)->next;
   }
-  lists.ReadTags(fileText, start, end);
+  lists.ReadTags(fileText, start, end, withoutLists);
   return true;
 }
 

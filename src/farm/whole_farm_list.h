@@ -81,7 +81,6 @@ class ListKind {
  public:
   virtual std::string_view Element() const = 0;
   virtual void Clear(WholeFarmLists& lists) const = 0;
-  virtual int CountRecords(const WholeFarmLists& lists) const = 0;
   virtual void WriteRecords(const WholeFarmLists& lists, CTagBuffer& buffer,
                             int budgetCount) const = 0;
   virtual void RemoveBudgetSlot(WholeFarmLists& lists, int k) const = 0;
@@ -102,9 +101,6 @@ class ListKindOf final : public ListKind {
 
   std::string_view Element() const override { return list_.element; }
   void Clear(WholeFarmLists& lists) const override { DestroyChain(list_.Head(lists)); }
-  int CountRecords(const WholeFarmLists& lists) const override {
-    return ChainLength(list_.Head(lists));
-  }
   void WriteRecords(const WholeFarmLists& lists, CTagBuffer& buffer,
                     int budgetCount) const override {
     for (const Record* record = list_.Head(lists).get(); record; record = record->next.get())

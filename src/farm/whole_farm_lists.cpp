@@ -9,13 +9,6 @@
 #include "farm/whole_farm_list.h"
 #include "text/tag_reader.h"
 
-namespace {
-
-// A record's markup with all its slots, rounded up.
-constexpr std::size_t kBytesPerRecord = 128 + 32 * MAX_ALLOCATIONS;
-
-}  // namespace
-
 std::span<const ListKind* const> AllListKinds() {
   static const ListKindOf<CExpenseLne> operating(kOperatingExpenseList);
   static const ListKindOf<CExpenseLne> ownership(kOwnershipExpenseList);
@@ -35,29 +28,31 @@ void WholeFarmLists::Clear() {
   for (const ListKind* kind : AllListKinds()) kind->Clear(*this);
 }
 
-std::size_t WholeFarmLists::EstimatedFileBytes() const {
-  std::size_t records = 0;
-  for (const ListKind* kind : AllListKinds())
-    records += static_cast<std::size_t>(kind->CountRecords(*this));
-  return kBytesPerRecord * records;
-}
-
 void WholeFarmLists::WriteTags(CTagBuffer& buffer, int budgetCount) const {
   for (const ListKind* kind : AllListKinds()) kind->WriteRecords(*this, buffer, budgetCount);
 }
 
+std::span<const std::string_view> WholeFarmLists::ElementNames() {
+  static const std::vector<std::string_view> names = [] {
+    std::vector<std::string_view> elements;
+    for (const ListKind* kind : AllListKinds()) elements.push_back(kind->Element());
+    return elements;
+  }();
+  return names;
+}
+
 // One pass over the document serves every kind: a large file of budgets is not
 // read again for each list.
-void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
-  std::vector<std::string_view> names;
+void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end,
+                              std::span<const TextRange> unread) {
   std::vector<ListKind::Appender> appenders;
-  for (const ListKind* kind : AllListKinds()) {
-    names.push_back(kind->Element());
-    appenders.push_back(kind->AppendAtEnd(*this));
-  }
-  ForEachElement(names, text, start, end, [&](std::size_t kind, const CTagElement& found) {
-    appenders[kind](text, found.contentStart, found.contentEnd);
-  });
+  for (const ListKind* kind : AllListKinds()) appenders.push_back(kind->AppendAtEnd(*this));
+  ForEachElement(
+      ElementNames(), text, start, end,
+      [&](std::size_t kind, const CTagElement& found) {
+        appenders[kind](text, found.contentStart, found.contentEnd);
+      },
+      unread);
 }
 
 void WholeFarmLists::RemoveBudgetSlot(int k) {

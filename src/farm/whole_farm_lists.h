@@ -15,6 +15,7 @@
 
 class CTagBuffer;
 class ListKind;
+struct TextRange;
 
 class WholeFarmLists {
  public:
@@ -33,14 +34,16 @@ class WholeFarmLists {
 
   void Clear();
   bool HasExpenseLists() const { return pOperatingExpenses || pOwnershipExpenses; }
-  // Bytes the save should reserve for the lists' records.
-  std::size_t EstimatedFileBytes() const;
   // The lists' elements, kind by kind, in the document's order; a record writes
   // one slot per budget, at most MAX_ALLOCATIONS.
   void WriteTags(CTagBuffer& buffer, int budgetCount) const;
   // Every kind is searched from the start of the document's content, all in one
-  // pass; records join the end of their lists.
-  void ReadTags(std::string_view text, std::size_t start, std::size_t end);
+  // pass; records join the end of their lists. `unread`: sorted, disjoint parts
+  // of the content known to hold no opening tag of any list.
+  void ReadTags(std::string_view text, std::size_t start, std::size_t end,
+                std::span<const TextRange> unread = {});
+  // The lists' elements, in the document's order.
+  static std::span<const std::string_view> ElementNames();
   // Slots k+1.. of every record move down one place.
   void RemoveBudgetSlot(int k);
 };

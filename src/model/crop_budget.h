@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -69,7 +70,10 @@ class CCropBudget {
   void GetPerUnitMargin(double* returns, double* operating, double* margin) const;
 
   void WriteTags(CTagBuffer& buffer, std::string_view element) const;
-  void ReadTags(std::string_view text, std::size_t start, std::size_t end);
+  // Also tells whether the pass over the rows saw that no element of `others`
+  // opens inside: a reader of those may then leave the budget unread.
+  bool ReadTags(std::string_view text, std::size_t start, std::size_t end,
+                std::span<const std::string_view> others = {});
   void CopyFrom(const CCropBudget& other);
 
   // Calculated rows.

@@ -36,7 +36,8 @@ void CCropBudget::WriteTags(CTagBuffer& buffer, std::string_view element) const 
   AppendCloseTag(buffer, element);
 }
 
-void CCropBudget::ReadTags(std::string_view text, std::size_t start, std::size_t end) {
+bool CCropBudget::ReadTags(std::string_view text, std::size_t start, std::size_t end,
+                           std::span<const std::string_view> others) {
   ReadOrEmpty("PUBLICATION", &publicationId, kBudgetIdChars, text, start, end);
   ReadOrEmpty("TITLE", &title, kBudgetTitleChars, text, start, end);
   ReadOrEmpty("HERDUNITS", &herdUnitName, kHerdUnitChars, text, start, end);
@@ -49,11 +50,13 @@ void CCropBudget::ReadTags(std::string_view text, std::size_t start, std::size_t
   // over the budget finds the rows of all three sections.
   std::array<LineSlot*, 3> tails{};
   for (std::size_t s = 0; s < sections.size(); ++s) tails[s] = &TailSlot(sections[s]);
-  ForEachIndexedElement(kRowElements, text, start, end,
-                        [&](std::size_t section, const TagIndex& row) {
-                          LineSlot*& tail = tails[section];
-                          *tail = std::make_unique<CBudgetLine>();
-                          (*tail)->ReadTags(row);
-                          tail = &(*tail)->next;
-                        });
+  return ForEachIndexedElement(
+      kRowElements, text, start, end,
+      [&](std::size_t section, const TagIndex& row) {
+        LineSlot*& tail = tails[section];
+        *tail = std::make_unique<CBudgetLine>();
+        (*tail)->ReadTags(row);
+        tail = &(*tail)->next;
+      },
+      others);
 }

@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 
-bool FitsNumberElement(double value) {
-  return std::isfinite(value) && std::fabs(value) < kLargestAmount;
-}
+#include "text/byte_words.h"
 
 namespace {
 
@@ -36,9 +36,13 @@ std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int de
     return FormatFixedExactly(out, value, decimals);
   }
   const double scale = kPowersOfTen[static_cast<std::size_t>(decimals)];
-  const double magnitude = std::fabs(value);
-  const double product = magnitude * scale;
-  const double scaled = std::nearbyint(product);
+  const double product = std::fabs(value) * scale;
+  if (!(product < kExactScaled)) return FormatFixedExactly(out, value, decimals);
+  // Adding 2^52 leaves no bits for a fraction, so the sum is the product
+  // rounded to an integer, half to even, as nearbyint does; the subtraction
+  // is exact.
+  constexpr double kNoFraction = 4503599627370496.0;  // 2^52
+  const double scaled = (product + kNoFraction) - kNoFraction;
   if (!(scaled < kExactScaled)) return FormatFixedExactly(out, value, decimals);
   // Rounding is monotonic and the integer's halves are doubles here, so a
   // rounded product less than a half from the integer means the exact product
@@ -46,22 +50,26 @@ std::size_t FormatFixedTo(std::span<char, kFixedChars> out, double value, int de
   // left to the exact conversion. The subtraction is exact.
   if (!(std::fabs(product - scaled) < 0.5)) return FormatFixedExactly(out, value, decimals);
 
-  // The digits, with zeros in front so that one stands before the point.
-  const auto places = static_cast<std::size_t>(decimals);
-  std::array<char, 32> digits;
-  digits.fill('0');
-  char* const start = digits.data() + places + 1;
-  const char* const end = std::to_chars(start, digits.data() + digits.size(),
-                                        static_cast<std::int64_t>(scaled)).ptr;
-  const char* const first = std::min<const char*>(start, end - places - 1);
-  char* at = out.data();
-  if (std::signbit(value)) *at++ = '-';
-  at = std::copy(first, end - places, at);
-  if (places > 0) {
-    *at++ = '.';
-    at = std::copy(end - places, end, at);
+  // Written from the last digit back to the middle of a zeroed stack array,
+  // with a digit before the point, and copied out as a block of fixed size
+  // (without a library call): a sign, a point and at most 16 digits.
+  constexpr std::size_t kMostChars = 32;
+  std::array<char, 2 * kMostChars> text{};
+  char* const end = text.data() + kMostChars;
+  char* first = end;
+  auto digits = static_cast<std::uint64_t>(scaled);
+  for (int place = 0; place < decimals; ++place) {
+    *--first = static_cast<char>('0' + digits % 10);
+    digits /= 10;
   }
-  return static_cast<std::size_t>(at - out.data());
+  if (decimals > 0) *--first = '.';
+  do {
+    *--first = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  } while (digits != 0);
+  if (std::signbit(value)) *--first = '-';
+  std::memcpy(out.data(), first, kMostChars);
+  return static_cast<std::size_t>(end - first);
 }
 
 std::string FormatFixed(double value, int decimals) {
@@ -119,9 +127,88 @@ bool IsTooSmall(std::string_view number) {
   return magnitude < 0;
 }
 
+// Powers of ten that are exact doubles.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+constexpr std::uint64_t kExactInteger = std::uint64_t{1} << 53;
+
+// Four to eight characters, digits with at most one point ("15.5000"), as most
+// amounts are: their digits' value, and how many follow the point. All eight
+// are read at once, without a branch per character; false for anything else.
+bool ReadEightPlaces(const char* at, std::size_t size, std::uint64_t* digits,
+                     std::size_t* decimals) {
+  if (size < 4 || size > 8) return false;
+  // The characters at the word's end (two loads that overlap and agree), '0's
+  // in front.
+  std::uint32_t first = 0;
+  std::uint32_t last = 0;
+  std::memcpy(&first, at, 4);
+  std::memcpy(&last, at + size - 4, 4);
+  const auto fill = static_cast<unsigned>(8 * (8 - size));
+  const std::uint64_t zeros = kEveryByteOne * '0';
+  std::uint64_t word = (std::uint64_t{last} << 32) | (std::uint64_t{first} << fill);
+  word |= zeros & ((std::uint64_t{1} << fill) - 1);
+  // A digit is 0 to 9 once '0' is taken away (by a bitwise xor, so that no
+  // byte borrows from its neighbour); only one point may be anything else.
+  std::uint64_t places = word ^ zeros;
+  const std::uint64_t nonDigits = (((places & kEveryByteLow7) + kEveryByteOne * 0x76) | places) &
+                                  kEveryByteHigh;
+  const std::uint64_t point = BytesEqual(word, '.');
+  if (nonDigits != point || (point & (point - 1)) != 0) return false;
+  *decimals = 0;
+  if (point != 0) {
+    // The digits before the point move up one place, over it.
+    const auto pointAt = static_cast<unsigned>(std::countr_zero(point) / 8);
+    const std::uint64_t upToPoint =
+        pointAt == 7 ? ~std::uint64_t{0} : (std::uint64_t{1} << (8 * pointAt + 8)) - 1;
+    places = ((places << 8) & upToPoint) | (places & ~upToPoint);
+    *decimals = 7 - pointAt;
+  }
+  // Neighbouring places joined in pairs, fours and the eight.
+  places = (places * 2561) >> 8;
+  places = ((places & 0x00FF00FF00FF00FFu) * 6553601) >> 16;
+  *digits = ((places & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;
+  return true;
+}
+
+// The text as this program writes amounts ("-12.3400": a minus, digits and a
+// point, nothing else). Digits up to 2^53 and a power of ten up to 1e22 are
+// exact doubles, so their one correctly rounded quotient is the double nearest
+// the decimal, as the full conversion gives; other texts are left to it.
+bool ScanPlainDecimal(std::string_view text, double* value) {
+  const char* at = text.data();
+  const char* const end = at + text.size();
+  const bool negative = at < end && *at == '-';
+  if (negative) ++at;
+  std::uint64_t digits = 0;
+  std::size_t decimals = 0;
+  if (!ReadEightPlaces(at, static_cast<std::size_t>(end - at), &digits, &decimals)) {
+    const auto takeDigits = [&] {
+      const char* const first = at;
+      for (; at < end && static_cast<unsigned char>(*at - '0') < 10; ++at)
+        digits = digits * 10 + static_cast<std::uint64_t>(*at - '0');
+      return static_cast<std::size_t>(at - first);
+    };
+    const std::size_t whole = takeDigits();
+    if (at < end && *at == '.') {
+      ++at;
+      decimals = takeDigits();
+    }
+    // Beyond 19 digits the sum wraps: left to the full conversion.
+    const std::size_t count = whole + decimals;
+    if (at != end || count == 0 || count > 19) return false;
+  }
+  if (digits > kExactInteger) return false;
+  const double magnitude = static_cast<double>(digits) / kExactPowersOfTen[decimals];
+  *value = negative ? -magnitude : magnitude;
+  return true;
+}
+
 }  // namespace
 
 NumberScan ScanReal(std::string_view text, double* value) {
+  if (ScanPlainDecimal(text, value)) return NumberScan::kOk;
   *value = 0;
   const std::string_view number = NumberStart(text);
   double parsed = 0;

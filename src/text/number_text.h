@@ -2,6 +2,7 @@
 // Number <-> text conversions of the document format and the displays, done
 // without the C locale so that a user's locale never changes a file.
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <span>
@@ -13,7 +14,9 @@
 // every amount written reads back the same.
 inline constexpr double kLargestAmount = 1e25;
 // Finite and below kLargestAmount in size.
-bool FitsNumberElement(double value);
+inline bool FitsNumberElement(double value) {
+  return std::isfinite(value) && std::fabs(value) < kLargestAmount;
+}
 
 // printf's "%0.<decimals>f".
 std::string FormatFixed(double value, int decimals);

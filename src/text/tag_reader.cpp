@@ -9,22 +9,14 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <utility>
 
-#include "text/number_parse.h"
+#include "text/byte_words.h"
 #include "text/number_text.h"
 #include "text/tag_writer.h"
 #include "text/utf8_text.h"
 
 namespace {
-
-constexpr std::uint64_t kOnes = 0x0101010101010101u;
-constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
-
-// 0x80 in every byte of word equal to c, nothing elsewhere.
-std::uint64_t BytesEqual(std::uint64_t word, char c) {
-  const std::uint64_t zeroed = word ^ (kOnes * static_cast<unsigned char>(c));
-  return ~(((zeroed & kLows) + kLows) | zeroed | kLows);
-}
 
 // Position of the first byte of text[from, limit) that isMarked accepts, or
 // limit. Markup has a '<' every few bytes, too often for a library call each:
@@ -36,9 +28,7 @@ std::size_t FirstMarked(std::string_view text, std::size_t from, std::size_t lim
   std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
     for (; at + 8 <= limit; at += 8) {
-      std::uint64_t word = 0;
-      std::memcpy(&word, text.data() + at, sizeof word);
-      std::uint64_t flags = marks(word);
+      std::uint64_t flags = marks(LoadWord(text.data() + at));
       for (; flags != 0; flags &= flags - 1) {
         const std::size_t found = at + static_cast<std::size_t>(std::countr_zero(flags)) / 8;
         if (isMarked(found)) return found;
@@ -70,15 +60,6 @@ std::size_t NextOpenBracket(std::string_view text, std::size_t from, std::size_t
   return NextBracket(text, from, limit, false);
 }
 
-// Position of the first '<' or '>' in text[from, limit), or limit: the end
-// of a tag's name.
-std::size_t NameEnd(std::string_view text, std::size_t from, std::size_t limit) {
-  return FirstMarked(
-      text, from, limit,
-      [](std::uint64_t word) { return BytesEqual(word, '<') | BytesEqual(word, '>'); },
-      [&](std::size_t at) { return text[at] == '<' || text[at] == '>'; });
-}
-
 // Position of a tag (needle starts with '<') in text[from, limit), or npos.
 // Most searches end within a record's few hundred bytes, where looking at
 // each '<' is quickest; a longer one goes on with the library's search.
@@ -103,13 +84,24 @@ std::size_t Search(std::string_view text, std::string_view needle, std::size_t f
 
 constexpr std::size_t kMaxNumberBytes = 31;
 
-// Tag names are a few letters: compared here rather than by a library call.
+// Tag names are a few letters: compared here rather than by a library call,
+// up to 16 bytes by two loads from each that overlap.
 bool SameName(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i] != b[i]) return false;
+  const std::size_t size = a.size();
+  if (size != b.size()) return false;
+  const char* const x = a.data();
+  const char* const y = b.data();
+  if (size > 16) return std::memcmp(x, y, size) == 0;
+  if (size >= 8) return LoadWord(x) == LoadWord(y) && LoadWord(x + size - 8) == LoadWord(y + size - 8);
+  if (size >= 4) {
+    std::uint32_t x0 = 0, x1 = 0, y0 = 0, y1 = 0;
+    std::memcpy(&x0, x, 4);
+    std::memcpy(&x1, x + size - 4, 4);
+    std::memcpy(&y0, y, 4);
+    std::memcpy(&y1, y + size - 4, 4);
+    return x0 == y0 && x1 == y1;
   }
-  return true;
+  return size == 0 || (x[0] == y[0] && x[size / 2] == y[size / 2] && x[size - 1] == y[size - 1]);
 }
 
 // The element whose opening tag "<name>" stands at openAt: found when its
@@ -141,9 +133,32 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
   return openAt != std::string_view::npos && CloseElement(name, text, openAt, limit, element);
 }
 
-void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
-                           std::size_t start, std::size_t limit,
-                           const std::function<void(std::size_t kind, const TagIndex&)>& visit) {
+namespace {
+
+// Whether "<name>" stands at the '<' before rest.
+bool OpensAt(std::string_view rest, std::string_view name) {
+  return !name.empty() && rest.size() > name.size() && rest[name.size()] == '>' &&
+         rest.starts_with(name);
+}
+
+// The names' first letters, for a quick test before the names are compared.
+struct FirstLetters {
+  std::array<bool, 256> any{};
+  TagLetters set;
+  explicit FirstLetters(std::span<const std::string_view> names) {
+    for (std::string_view name : names) {
+      if (name.empty()) continue;
+      any[static_cast<unsigned char>(name[0])] = true;
+      set.Add(name[0]);
+    }
+  }
+  bool Has(char letter) const { return any[static_cast<unsigned char>(letter)]; }
+};
+
+bool VisitElements(std::span<const std::string_view> names, std::string_view text,
+                   std::size_t start, std::size_t limit,
+                   const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                   std::span<const std::string_view> others, std::span<const TextRange> unread) {
   constexpr std::size_t kMostKinds = 8;
   limit = std::min(limit, text.size());
   const std::size_t kinds = std::min(names.size(), kMostKinds);
@@ -151,24 +166,40 @@ void ForEachIndexedElement(std::span<const std::string_view> names, std::string_
   std::array<std::size_t, kMostKinds> from{};
   from.fill(start);
   // Only a '<' followed by the first letter of a kind can open one.
-  std::array<bool, 256> opensKind{};
-  TagLetters kindLetters;
-  for (std::size_t kind = 0; kind < kinds; ++kind) {
-    if (names[kind].empty()) continue;
-    opensKind[static_cast<unsigned char>(names[kind][0])] = true;
-    kindLetters |= TagLetters::Of(names[kind][0]);
-  }
+  const FirstLetters kindLetters(names.first(kinds));
+  const FirstLetters otherLetters(others);
+  const std::uint64_t otherBits = TagIndex::NameBits(others);
+  // Cleared by any sign that one of the others may open in the range.
+  bool noOther = true;
+  const auto opensOther = [&](std::size_t at) {
+    const std::string_view rest = text.substr(at + 1);
+    for (std::string_view other : others) {
+      if (OpensAt(rest, other)) return true;
+    }
+    return false;
+  };
   std::size_t open = kinds;
+  std::size_t nextUnread = 0;
   for (std::size_t at = start; open > 0; ++at) {
     at = NextBracket(text, at, limit, /*openingOnly=*/true);
-    if (at + 1 >= limit) return;
-    if (!opensKind[static_cast<unsigned char>(text[at + 1])]) continue;
+    if (at >= limit) return noOther;
+    while (nextUnread < unread.size() && unread[nextUnread].end <= at) ++nextUnread;
+    if (nextUnread < unread.size() && unread[nextUnread].start <= at) {
+      if (!others.empty()) noOther = false;
+      at = unread[nextUnread].end - 1;
+      continue;
+    }
+    // Tags of others are looked for in the whole text: one may begin just
+    // before the limit.
+    if (noOther && at + 1 < text.size() && otherLetters.Has(text[at + 1]) && opensOther(at))
+      noOther = false;
+    if (at + 1 >= limit) return noOther;
+    if (!kindLetters.Has(text[at + 1])) continue;
     const std::string_view rest = text.substr(at + 1, limit - at - 1);
     std::size_t resumeAt = at;
     for (std::size_t kind = 0; kind < kinds; ++kind) {
       const std::string_view name = names[kind];
-      if (from[kind] == std::string_view::npos || at < from[kind] || name.empty() ||
-          rest.size() <= name.size() || rest[name.size()] != '>' || !rest.starts_with(name))
+      if (from[kind] == std::string_view::npos || at < from[kind] || !OpensAt(rest, name))
         continue;
       const TagIndex content = TagIndex::OfElement(name, text, at, limit);
       if (!content.Closed()) {
@@ -178,19 +209,35 @@ void ForEachIndexedElement(std::span<const std::string_view> names, std::string_
       }
       from[kind] = content.Element().contentEnd;
       visit(kind, content);
-      // Content in which nothing can open an element is not looked at again.
-      if (!content.OpeningLetters().Meets(kindLetters)) resumeAt = content.Element().contentEnd;
+      // Content in which nothing can open an element is not looked at again,
+      // provided the index tells that none of the others opens there either.
+      if (!content.OpeningLetters().Meets(kindLetters.set) &&
+          !(noOther && content.MayOpenAny(others, otherBits)))
+        resumeAt = content.Element().contentEnd;
     }
     at = resumeAt;
   }
+  // Every kind ended before the limit: the rest was not looked at.
+  return others.empty();
+}
+
+}  // namespace
+
+bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                           std::size_t start, std::size_t limit,
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                           std::span<const std::string_view> others) {
+  return VisitElements(names, text, start, limit, visit, others, {});
 }
 
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
                     std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit) {
-  ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
-    visit(kind, content.Element());
-  });
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit,
+                    std::span<const TextRange> unread) {
+  VisitElements(
+      names, text, start, limit,
+      [&](std::size_t kind, const TagIndex& content) { visit(kind, content.Element()); }, {},
+      unread);
 }
 
 namespace {
@@ -226,6 +273,11 @@ bool IntegerOf(const CTagElement& element, std::int32_t* value) {
 bool TextOf(const CTagElement& element, std::string* destination, std::size_t maxChars) {
   const std::string_view content = element.Content();
   if (content.empty()) return false;
+  // One character a byte, and nothing to unescape.
+  if (IsAsciiWithout(content, '&', '&')) {
+    destination->assign(content.substr(0, maxChars));
+    return true;
+  }
   std::string converted;
   const std::string_view text = TextFromFile(content, &converted);
   if (text.find('&') == std::string_view::npos) {
@@ -275,48 +327,101 @@ TagIndex::TagIndex(std::string_view text, std::size_t start, std::size_t limit,
 }
 
 void TagIndex::Scan(std::string_view closingName) {
-  // "<NAME>" or "</NAME>" stands at i exactly when the first '<' or '>' after
-  // i is a '>'. The first closing tag after a name's first opening one is the
-  // one a search for it would find; so is the first closing tag of the
-  // element whose content this is.
-  for (std::size_t i = start_; i < limit_;) {
-    const std::size_t at = NextOpenBracket(text_, i, limit_);
-    if (at >= limit_) return;
-    const std::size_t j = NameEnd(text_, at + 1, limit_);
-    if (j >= limit_) return;
-    if (text_[j] == '<') {
-      i = j;
-      continue;
-    }
-    i = j + 1;
-    const bool closing = j > at + 1 && text_[at + 1] == '/';
-    const std::string_view name = text_.substr(at + (closing ? 2 : 1), j - at - (closing ? 2 : 1));
-    if (name.empty()) continue;
-    if (closing && !closingName.empty() && SameName(name, closingName)) {
-      limit_ = at;
-      closed_ = true;
-      return;
-    }
-    if (!closing) openLetters_ |= TagLetters::Of(name[0]);
-    if (!complete_) continue;  // only the closing tag is still looked for
-    FirstTag* const known = Known(name);
-    if (closing) {
-      if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = at;
-      continue;
-    }
-    if (known != nullptr) continue;
-    if (count_ == first_.size()) {
-      complete_ = false;
-      if (closingName.empty()) return;
-      continue;
-    }
-    first_[count_++] = {name.data(), name.size(), at, std::string_view::npos};
-    names_ |= NameBit(name);
-  }
+  static_assert(('<' | 2) == '>' && ('>' | 2) == '>');
+  // "<NAME>" or "</NAME>" ends at each '>' whose last '<' or '>' before it is a
+  // '<'. The first closing tag after a name's first opening one is the one a
+  // search for it would find; so is the first closing tag of the element whose
+  // content this is.
+  std::size_t openAt = std::string_view::npos;  // a '<' with no '<' or '>' after it yet
+  // The name opened by the last tag, while only its closing tag can come next
+  // to be noted: most content holds no tag, and "</NAME>" is then taken at its
+  // '<' without a lookup (as NoteTag would take it, the index's own closing name
+  // excepted).
+  FirstTag* opened = nullptr;
+  FirstMarked(
+      text_, start_, limit_,
+      // '<' and '>' differ in one bit only: with it set, both read as '>'.
+      [](std::uint64_t word) { return BytesEqual(word | (kEveryByteOne * 2), '>'); },
+      [&](std::size_t at) {
+        if (text_[at] == '<') {
+          if (opened != nullptr && ClosesAt(*opened, at)) {
+            if (opened->closeAt == std::string_view::npos) opened->closeAt = at;
+            openAt = std::string_view::npos;  // its '>' ends nothing more
+          } else {
+            openAt = at;
+          }
+          opened = nullptr;
+          return false;
+        }
+        if (text_[at] != '>' || openAt == std::string_view::npos) return false;
+        return NoteTag(std::exchange(openAt, std::string_view::npos), at, closingName, &opened);
+      });
 }
 
-TagIndex::FirstTag* TagIndex::Known(std::string_view name) {
-  if ((names_ & NameBit(name)) == 0) return nullptr;
+bool TagIndex::ClosesAt(const FirstTag& tag, std::size_t at) const {
+  const std::size_t end = at + 2 + tag.nameSize;
+  return end < limit_ && text_[end] == '>' && text_[at + 1] == '/' &&
+         SameName(std::string_view(text_.data() + at + 2, tag.nameSize), tag.Name());
+}
+
+bool TagIndex::NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName,
+                       FirstTag** opened) {
+  const char* const afterBracket = text_.data() + openAt + 1;
+  const std::size_t size = endAt - openAt - 1;
+  if (size > 1 && *afterBracket == '/') {
+    const std::string_view name(afterBracket + 1, size - 1);
+    if (!closingName.empty() && SameName(name, closingName)) {
+      limit_ = openAt;
+      closed_ = true;
+      return true;
+    }
+    if (!complete_) return false;  // only the closing tag is still looked for
+    FirstTag* const known = Known(name, NameBit(name));
+    if (known != nullptr && known->closeAt == std::string_view::npos) known->closeAt = openAt;
+    return false;
+  }
+  // "<>" and "</>" name nothing.
+  if (size == 0 || *afterBracket == '/') return false;
+  const std::string_view name(afterBracket, size);
+  openLetters_.Add(name[0]);
+  if (!complete_) return false;
+  const std::uint64_t bit = NameBit(name);
+  FirstTag* known = Known(name, bit);
+  if (known == nullptr) {
+    if (count_ == first_.size()) {
+      complete_ = false;
+      return closingName.empty();
+    }
+    known = &first_[count_++];
+    *known = {name.data(), name.size(), openAt, std::string_view::npos};
+    names_ |= bit;
+  }
+  if (!SameName(name, closingName)) *opened = known;
+  return false;
+}
+
+std::uint64_t TagIndex::NameBits(std::span<const std::string_view> names) {
+  std::uint64_t bits = 0;
+  for (std::string_view name : names) {
+    if (!name.empty()) bits |= NameBit(name);
+  }
+  return bits;
+}
+
+bool TagIndex::MayOpenAny(std::span<const std::string_view> names, std::uint64_t bits) const {
+  if (names.empty()) return false;
+  if (!complete_) return true;
+  if ((names_ & bits) == 0) return false;
+  for (std::string_view name : names) {
+    for (std::size_t i = 0; i < count_ && !name.empty(); ++i) {
+      if (SameName(first_[i].Name(), name)) return true;
+    }
+  }
+  return false;
+}
+
+TagIndex::FirstTag* TagIndex::Known(std::string_view name, std::uint64_t bit) {
+  if ((names_ & bit) == 0) return nullptr;
   // Newest first: a closing tag mostly follows its opening one.
   for (std::size_t i = count_; i-- > 0;) {
     if (SameName(first_[i].Name(), name)) return &first_[i];

@@ -22,15 +22,9 @@ bool FindElement(std::string_view name, std::string_view text, std::size_t start
 // A set of first letters of tag names.
 struct TagLetters {
   std::array<std::uint64_t, 4> bits{};
-  static TagLetters Of(char letter) {
-    TagLetters set;
+  void Add(char letter) {
     const auto byte = static_cast<unsigned char>(letter);
-    set.bits[byte / 64] = std::uint64_t{1} << (byte % 64);
-    return set;
-  }
-  TagLetters& operator|=(const TagLetters& other) {
-    for (std::size_t i = 0; i < bits.size(); ++i) bits[i] |= other.bits[i];
-    return *this;
+    bits[byte / 64] |= std::uint64_t{1} << (byte % 64);
   }
   bool Meets(const TagLetters& other) const {
     for (std::size_t i = 0; i < bits.size(); ++i) {
@@ -56,6 +50,10 @@ class TagIndex {
   CTagElement Element() const { return {start_, limit_, text_}; }
   // The first letters of the opening tags inside.
   const TagLetters& OpeningLetters() const { return openLetters_; }
+  // False only when the index knows every name opened inside and none of these;
+  // bits: their NameBits.
+  bool MayOpenAny(std::span<const std::string_view> names, std::uint64_t bits) const;
+  static std::uint64_t NameBits(std::span<const std::string_view> names);
 
   bool FindElement(std::string_view name, CTagElement* element) const;
   bool ReadReal(std::string_view name, double* value) const;
@@ -77,7 +75,14 @@ class TagIndex {
   // Indexes [start_, limit_); with a closing name, stops at its first
   // closing tag, which becomes the limit.
   void Scan(std::string_view closingName);
-  FirstTag* Known(std::string_view name);
+  // Notes the tag text_[openAt, endAt]; true when the scan ends there. An
+  // opening tag kept in the index is handed back in *opened.
+  bool NoteTag(std::size_t openAt, std::size_t endAt, std::string_view closingName,
+               FirstTag** opened);
+  // Whether the tag's closing tag begins at the '<' at `at`.
+  bool ClosesAt(const FirstTag& tag, std::size_t at) const;
+  // bit: the name's NameBit.
+  FirstTag* Known(std::string_view name, std::uint64_t bit);
   // One bit per name kept, by a hash of its length and end letters: most
   // names looked for and not there are turned away without a comparison.
   static std::uint64_t NameBit(std::string_view name) {
@@ -98,18 +103,31 @@ class TagIndex {
   TagLetters openLetters_;
 };
 
+// A part [start, end) of a text.
+struct TextRange {
+  std::size_t start = 0;
+  std::size_t end = 0;
+};
+
 // Visits every element of the named kinds in the range, exactly as if each kind
 // were looked up again and again, each search starting at the content end of the
 // element of that kind just found, and a kind ending at its first element that
 // has no closing tag. One pass over the range serves all kinds; the visits come
 // in the order of the opening tags. At most 8 kinds.
+// The pass does not look inside `unread`: sorted, disjoint ranges known to hold
+// no opening tag of the kinds (see the next function).
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
                     std::size_t start, std::size_t limit,
-                    const std::function<void(std::size_t kind, const CTagElement&)>& visit);
-// The same, handing each element as the index of its content.
-void ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
+                    const std::function<void(std::size_t kind, const CTagElement&)>& visit,
+                    std::span<const TextRange> unread = {});
+// The same, handing each element as the index of its content. With `others`
+// (names not starting with '/'), it also tells whether it saw in passing that
+// no opening tag "<NAME>" of those begins in the range: a later pass for them
+// may then leave the range unread. Always true without others.
+bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
                            std::size_t start, std::size_t limit,
-                           const std::function<void(std::size_t kind, const TagIndex&)>& visit);
+                           const std::function<void(std::size_t kind, const TagIndex&)>& visit,
+                           std::span<const std::string_view> others = {});
 
 // Number elements count only when their content is 1 to 31 bytes long.
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,

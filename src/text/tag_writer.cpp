@@ -1,6 +1,8 @@
 #include "text/tag_writer.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 #include "text/number_text.h"
 #include "text/utf8_text.h"
@@ -45,10 +47,32 @@ std::string_view FileText(CTagBuffer& buffer, std::string_view text, std::string
   return text;
 }
 
-// Copies a short piece without a library call.
+// Copies a piece, a short one without a library call: two copies of a fixed
+// size that overlap cover every length up to twice that size.
 char* CopyPiece(char* out, std::string_view piece) {
-  for (char c : piece) *out++ = c;
-  return out;
+  const char* const in = piece.data();
+  const std::size_t size = piece.size();
+  const auto overlapping = [&](auto block) {
+    constexpr std::size_t kBlock = sizeof block;
+    std::memcpy(&block, in, kBlock);
+    std::memcpy(out, &block, kBlock);
+    std::memcpy(&block, in + size - kBlock, kBlock);
+    std::memcpy(out + size - kBlock, &block, kBlock);
+  };
+  if (size > 32) {
+    std::memcpy(out, in, size);
+  } else if (size > 16) {
+    overlapping(std::array<char, 16>{});
+  } else if (size >= 8) {
+    overlapping(std::uint64_t{});
+  } else if (size >= 4) {
+    overlapping(std::uint32_t{});
+  } else if (size > 0) {
+    out[0] = in[0];
+    out[size / 2] = in[size / 2];
+    out[size - 1] = in[size - 1];
+  }
+  return out + size;
 }
 
 // A document has hundreds of thousands of elements: a short one is laid out
@@ -77,6 +101,21 @@ void AppendElement(CTagBuffer& buffer, std::string_view indent, std::string_view
   buffer.Append("</");
   buffer.Append(name);
   buffer.Append(">\r\n");
+}
+
+// "<NAME>\r\n" or "</NAME>\r\n", in one piece.
+void AppendTagLine(CTagBuffer& buffer, std::string_view opening, std::string_view name) {
+  std::array<char, 64> line;
+  if (opening.size() + name.size() + 3 > line.size()) {
+    buffer.Append(opening);
+    buffer.Append(name);
+    buffer.Append(">\r\n");
+    return;
+  }
+  char* at = CopyPiece(line.data(), opening);
+  at = CopyPiece(at, name);
+  at = CopyPiece(at, ">\r\n");
+  buffer.Append(std::string_view(line.data(), static_cast<std::size_t>(at - line.data())));
 }
 
 }  // namespace
@@ -121,19 +160,19 @@ std::string UnescapeMarkupText(std::string_view text) {
 }
 
 void AppendOpenTag(CTagBuffer& buffer, std::string_view name) {
-  buffer.Append("<");
-  buffer.Append(name);
-  buffer.Append(">\r\n");
+  AppendTagLine(buffer, "<", name);
 }
 
 void AppendCloseTag(CTagBuffer& buffer, std::string_view name) {
-  buffer.Append("</");
-  buffer.Append(name);
-  buffer.Append(">\r\n");
+  AppendTagLine(buffer, "</", name);
 }
 
 void AppendTextElement(CTagBuffer& buffer, std::string_view indent, std::string_view name,
                        std::string_view text) {
+  if (IsAsciiWithout(text, '<', '&')) {
+    AppendElement(buffer, indent, name, text);
+    return;
+  }
   std::string utf8;
   text = FileText(buffer, text, &utf8);
   if (text.find_first_of("<&") == std::string_view::npos) {

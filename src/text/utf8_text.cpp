@@ -62,9 +62,8 @@ std::optional<char> Cp1252Byte(std::uint32_t code) {
 // Where the run of ASCII bytes from text[i] ends; documents are mostly ASCII,
 // so it is skipped eight bytes at a time.
 std::size_t AsciiRunEnd(std::string_view text, std::size_t i) {
-  for (std::uint64_t word = 0; i + sizeof word <= text.size(); i += sizeof word) {
-    std::memcpy(&word, text.data() + i, sizeof word);
-    if ((word & 0x8080808080808080ULL) != 0) break;
+  for (; i + 8 <= text.size(); i += 8) {
+    if ((LoadWord(text.data() + i) & kEveryByteHigh) != 0) break;
   }
   while (i < text.size() && static_cast<std::uint8_t>(text[i]) < 0x80) ++i;
   return i;

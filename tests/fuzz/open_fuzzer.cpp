@@ -1,6 +1,7 @@
-// Any bytes as a document file: reading must never crash or overrun, showing it
-// must not change it, and what is read must save to a text that reads back to
-// the same text.
+// Any bytes as a document file: reading must never crash or overrun, the lists
+// must read as a pass over the whole document reads them, showing it must not
+// change it, and what is read must save to a text that reads back to the same
+// text.
 
 #include <cstdint>
 #include <cstdlib>
@@ -8,7 +9,9 @@
 #include <string_view>
 
 #include "text/tag_buffer.h"
+#include "text/tag_reader.h"
 #include "document/worksheet.h"
+#include "farm/whole_farm_lists.h"
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "model/budget_line.h"
@@ -20,6 +23,12 @@ namespace {
 std::string SaveText(const CBudgetWorksheet& worksheet) {
   CTagBuffer buffer;
   worksheet.WriteTags(buffer);
+  return std::string(buffer.View());
+}
+
+std::string ListsText(const WholeFarmLists& lists) {
+  CTagBuffer buffer;
+  lists.WriteTags(buffer, MAX_ALLOCATIONS);
   return std::string(buffer.View());
 }
 
@@ -37,6 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   CBudgetWorksheet worksheet;
   if (!worksheet.ReadTags(text)) return 0;
+  // The lists' pass leaves unread the budgets seen to hold none of their tags:
+  // read everywhere, the lists come out the same.
+  CTagElement root;
+  if (!FindElement("BUDGETWORKSHEET", text, 0, text.size(), &root)) std::abort();
+  WholeFarmLists everywhere;
+  everywhere.ReadTags(text, root.contentStart, root.contentEnd);
+  if (ListsText(everywhere) != ListsText(worksheet.lists)) std::abort();
   worksheet.RefreshOperatingInterest();  // as opening a file does
   const std::string saved = SaveText(worksheet);
 

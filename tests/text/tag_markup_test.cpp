@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <random>
 #include <string>
@@ -91,21 +92,121 @@ TEST(FindElement, FastSearchesAgreeWithAPlainSearch) {
       });
       EXPECT_EQ(visited, expected) << start << " " << limit;
       // Each element's content indexed in the pass that found its end reads as
-      // the plain search over that content.
+      // the plain search over that content; the names it tells are not opened
+      // in the range stand nowhere in it.
       visited.clear();
-      ForEachIndexedElement(names, text, start, limit, [&](std::size_t kind, const TagIndex& content) {
-        const CTagElement element = content.Element();
-        visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
-        for (std::string_view name : names) {
-          CTagElement inner;
-          ASSERT_EQ(SpanOf(content.FindElement(name, &inner), inner),
-                    PlainFind(name, text, element.contentStart, element.contentEnd))
-              << name << " in the element at " << visited.back()[0];
-        }
-      });
+      const std::span<const std::string_view> kinds(names.data(), 2), others(names.data() + 2, 4);
+      const bool noOther = ForEachIndexedElement(
+          kinds, text, start, limit,
+          [&](std::size_t kind, const TagIndex& content) {
+            const CTagElement element = content.Element();
+            visited.push_back({element.contentStart - names[kind].size() - 2, kind, element.contentEnd});
+            for (std::string_view name : names) {
+              CTagElement inner;
+              ASSERT_EQ(SpanOf(content.FindElement(name, &inner), inner),
+                        PlainFind(name, text, element.contentStart, element.contentEnd))
+                  << name << " in the element at " << visited.back()[0];
+            }
+          },
+          others);
+      std::erase_if(expected, [](const auto& element) { return element[1] >= 2; });
       EXPECT_EQ(visited, expected) << start << " " << limit;
+      if (noOther) {
+        for (std::string_view other : others)
+          EXPECT_GE(text.find("<" + std::string(other) + ">", start), std::min(limit, text.size()));
+      }
     }
   }
+}
+
+// Names are compared a few bytes at a time: one differing in any single byte,
+// at any length, is another name, as an opening or as a closing tag.
+TEST(TagIndex, TellsApartNamesThatDifferInOneByte) {
+  for (std::size_t size = 1; size <= 20; ++size) {
+    const std::string name(size, 'N');
+    for (std::size_t at = 0; at < size; ++at) {
+      std::string other = name;
+      other[at] = 'O';
+      const std::string text = "<" + other + ">x</" + other + "><" + name + ">y</" + other + ">z</" + name + ">";
+      const TagIndex index(text, 0, kEnd);
+      CTagElement found;
+      ASSERT_TRUE(index.FindElement(name, &found)) << size << " " << at;
+      EXPECT_EQ(found.Content(), "y</" + other + ">z") << size << " " << at;
+      ASSERT_TRUE(index.FindElement(other, &found));
+      EXPECT_EQ(found.Content(), "x");
+      EXPECT_FALSE(index.FindElement(name + "N", &found));
+    }
+  }
+}
+
+// Budgets of rows, with list elements between them and now and then inside a
+// budget, a row or a tag cut by a budget's end: a budget is left unread by the
+// pass for lists only where that changes nothing.
+TEST(ForEachElement, LeavesUnreadOnlyRangesThatHoldNoneOfItsKinds) {
+  std::string manyNames;
+  for (int t = 0; t < 40; ++t) manyNames += "<T" + std::to_string(t) + ">x</T" + std::to_string(t) + ">";
+  const std::array<std::string, 12> rowPieces = {"<L>x</L>", "<P>1.5</P>", "<W>", "</W>", "<V>a</V>",
+                                                 "<VW>", "<", "\r\n", "<R>", "<S>s</S>", "</V>", manyNames};
+  const std::array<std::string, 8> outside = {"<V>1</V>", "<W>2</W>", "<V>", "</V>", "x", "<W", "</W>", "<VV>"};
+  const std::array<std::string_view, 2> rows = {"R", "S"};
+  const std::array<std::string_view, 2> lists = {"V", "W"};
+  const auto noList = [&](std::string_view text, std::size_t limit) {
+    return ForEachIndexedElement(rows, text, 0, limit, [](std::size_t, const TagIndex&) {}, lists);
+  };
+  EXPECT_TRUE(noList("<R>x</R><VV></V><W</R>", kEnd));
+  EXPECT_TRUE(noList("<R>x</R><V>y</V>", 8));
+  EXPECT_FALSE(noList("<R>x</R><V>y</V>", 9)) << "a tag that begins in the range counts";
+  EXPECT_FALSE(noList("<R><V>a</V></R>", kEnd));
+  EXPECT_FALSE(noList("<R>x</R><S>" + manyNames + "<V>v</V></S>", kEnd)) << "beyond the names an index keeps";
+  EXPECT_FALSE(noList("<R>x<S>y<V>z</V>", kEnd)) << "every kind ended: the rest is not looked at";
+
+  std::minstd_rand random(3);
+  int unread = 0, read = 0;
+  for (int document = 0; document < 400; ++document) {
+    std::string text;
+    for (int budget = 0; budget < 6; ++budget) {
+      text += outside[random() % outside.size()];
+      text += "<G>";
+      for (int row = 0; row < 4; ++row) {
+        text += random() % 2 ? "<R>" : "<S>";
+        // Mostly plain rows, as a saved document has.
+        for (int piece = 0; piece < 3; ++piece)
+          text += random() % 8 ? rowPieces[random() % 2] : rowPieces[random() % rowPieces.size()];
+        text += random() % 2 ? "</R>" : "</S>";
+        if (random() % 10 == 0) text += outside[random() % outside.size()];
+      }
+      if (random() % 10 == 0) text += "<V";  // a tag the budget's end cuts
+      text += "</G>";
+      if (random() % 10 == 0) text += "V>x</V>";
+    }
+    std::vector<TextRange> ranges;
+    CTagElement budget;
+    for (std::size_t from = 0; FindElement("G", text, from, kEnd, &budget); from = budget.contentEnd) {
+      if (ForEachIndexedElement(rows, text, budget.contentStart, budget.contentEnd,
+                                [](std::size_t, const TagIndex&) {}, lists)) {
+        ranges.push_back({budget.contentStart, budget.contentEnd});
+        for (std::string_view list : lists) {
+          ASSERT_GE(text.find("<" + std::string(list) + ">", budget.contentStart), budget.contentEnd)
+              << text;
+        }
+      }
+    }
+    unread += static_cast<int>(ranges.size());
+    read += 6 - static_cast<int>(ranges.size());
+    for (std::size_t start : {std::size_t{0}, std::size_t{5}}) {
+      std::vector<std::array<std::size_t, 3>> everything, skipping;
+      const auto collect = [](std::vector<std::array<std::size_t, 3>>& into) {
+        return [&into](std::size_t kind, const CTagElement& element) {
+          into.push_back({element.contentStart, kind, element.contentEnd});
+        };
+      };
+      ForEachElement(lists, text, start, kEnd, collect(everything));
+      ForEachElement(lists, text, start, kEnd, collect(skipping), ranges);
+      ASSERT_EQ(skipping, everything) << text;
+    }
+  }
+  EXPECT_GT(unread, 1000);
+  EXPECT_GT(read, 300);
 }
 
 TEST(ReadNumber, ConvertsContentOf1To31Bytes) {
@@ -173,6 +274,28 @@ TEST(MarkupText, EveryShortTextRoundTripsAndEveryOtherVersionsTextWritesBackUnch
       for (const std::string& piece : pieces) next.push_back(text + piece);
     }
     level = std::move(next);
+  }
+}
+
+// A line's pieces are copied in blocks of fixed size that overlap, and a line
+// too long for the stack goes piece by piece: every length comes out whole.
+TEST(AppendElement, WritesEveryLengthOfNameAndText) {
+  for (std::size_t nameSize = 1; nameSize <= 40; nameSize += 3) {
+    const std::string name(nameSize, 'N');
+    for (std::size_t size = 0; size <= 300; ++size) {
+      std::string text;
+      for (std::size_t i = 0; i < size; ++i) text += static_cast<char>('a' + i % 26);
+      CTagBuffer buffer;
+      AppendOpenTag(buffer, name);
+      AppendTextElement(buffer, "\t", name, text);
+      AppendRealElement(buffer, "", name, static_cast<double>(size) / 8, 4);
+      AppendCloseTag(buffer, name);
+      char amount[64];
+      std::snprintf(amount, sizeof amount, "%0.4f", static_cast<double>(size) / 8);
+      ASSERT_EQ(buffer.View(), "<" + name + ">\r\n\t<" + name + ">" + text + "</" + name + ">\r\n<" + name +
+                                   ">" + amount + "</" + name + ">\r\n</" + name + ">\r\n")
+          << nameSize << " " << size;
+    }
   }
 }
 

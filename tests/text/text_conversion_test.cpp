@@ -85,15 +85,19 @@ TEST(FormatFixed, RoundsLikePrintfAcrossMagnitudesAndNearHalves) {
   }
 }
 
-// Plain decimals are read with one division: they must come out as the C
-// conversion reads them, to the last bit, with every other form left to it.
+// Plain decimals, the amounts this program writes, are read with one division:
+// they must come out as the C conversion reads them, to the last bit, with
+// every other form left to it.
 TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
   std::mt19937_64 random(5);
-  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-5", ".5", "1.2.3", "12.5abc", "  7.25",
-                                    "+3.5", "999999999999999", "9999999999999999.5"};
+  std::vector<std::string> texts = {"12.", "-0.0000", "0", "-0", "-5", ".5", "-.5", "1.2.3", "12.5abc",
+                                    "  7.25", "+3.5", "999999999999999", "9999999999999999.5",
+                                    "9007199254740992", "9007199254740993", "0.9007199254740993",
+                                    "0000000000000000001.5", "00000000000000000001.5",
+                                    "1234567890123456789", "12345678901234567890", "0.1e1", "-1.5-"};
   for (int i = 0; i < 50000; ++i) {
     std::string text = random() % 4 == 0 ? "-" : "";
-    const int digits = 1 + static_cast<int>(random() % 17);
+    const int digits = 1 + static_cast<int>(random() % 20);
     const int point = static_cast<int>(random() % static_cast<unsigned>(digits + 1));
     for (int d = 0; d < digits; ++d) {
       if (d == point && d > 0) text += '.';
@@ -101,10 +105,31 @@ TEST(ScanReal, ReadsPlainDecimalsAsStrtodDoes) {
     }
     texts.push_back(text);
   }
+  // Short texts of digits, points, signs, blanks and the characters either
+  // side of the digits, where only some read as plain decimals.
+  const std::string alphabet = "0123456789012345.-+ /:";
+  for (int i = 0; i < 200000; ++i) {
+    std::string text;
+    for (std::size_t size = 1 + random() % 10; text.size() < size;) text += alphabet[random() % alphabet.size()];
+    texts.push_back(text);
+  }
+  // What the document holds: amounts with four and two decimals and counts,
+  // over every magnitude an amount may have.
+  for (int i = 0; i < 50000; ++i) {
+    const double amount = std::ldexp(static_cast<double>(random() % (1ull << 53)),
+                                      static_cast<int>(random() % 83) - 53 - 20);
+    const double sign = random() % 3 == 0 ? -1 : 1;
+    texts.push_back(FormatFixed(sign * amount, 4));
+    texts.push_back(FormatFixed(sign * amount, 2));
+    texts.push_back(FormatFixed(sign * static_cast<double>(random() % 100000000) / 100.0, 4));
+    texts.push_back(FormatInt(static_cast<std::int32_t>(random())));
+  }
   for (const std::string& text : texts) {
     double scanned = 0;
-    ASSERT_EQ(ScanReal(text, &scanned), NumberScan::kOk) << text;
-    const double expected = std::strtod(text.c_str(), nullptr);
+    const char* end = nullptr;
+    const double expected = std::strtod(text.c_str(), const_cast<char**>(&end));
+    ASSERT_EQ(ScanReal(text, &scanned), end == text.c_str() ? NumberScan::kNone : NumberScan::kOk)
+        << text;
     EXPECT_EQ(std::signbit(scanned), std::signbit(expected)) << text;
     ASSERT_EQ(scanned, expected) << text;
   }
@@ -121,6 +146,25 @@ TEST(FormatFixed, IgnoresTheNumericLocale) {
   const double parsed = ParseReal("$ 1,234.50", "Price or Total", &message);
   std::setlocale(LC_NUMERIC, previous.c_str());
   EXPECT_EQ(std::tuple(formatted, found, read, parsed), std::tuple("1.50", true, 2.25, 1234.5));
+}
+
+// Tested eight bytes at a time, with the last eight overlapping: every length
+// and every place of the byte that spoils it.
+TEST(IsAsciiWithout, FindsTheCharactersOrAHighByteAnywhere) {
+  for (std::size_t size = 0; size <= 40; ++size) {
+    const std::string plain(size, 'a');
+    EXPECT_TRUE(IsAsciiWithout(plain, '<', '&')) << size;
+    for (std::size_t at = 0; at < size; ++at) {
+      for (const char spoiler : {'<', '&', '\x80', '\xFF'}) {
+        std::string text = plain;
+        text[at] = spoiler;
+        EXPECT_FALSE(IsAsciiWithout(text, '<', '&')) << size << " " << at << " " << int(spoiler);
+      }
+      std::string other = plain;
+      other[at] = '>';
+      EXPECT_TRUE(IsAsciiWithout(other, '<', '&')) << size << " " << at;
+    }
+  }
 }
 
 TEST(IsValidUtf8, RefusesOverlongsSurrogatesAndCutSequences) {
