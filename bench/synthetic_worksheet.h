@@ -11,6 +11,7 @@
 #include "document/worksheet.h"
 #include "model/line_chain.h"
 #include "headless/headless_platform.h"
+#include "synthetic_lists.h"
 
 inline void FillSyntheticBudget(CCropBudget& budget, int lines) {
   budget.publicationId = "B-1";
@@ -62,6 +63,30 @@ inline std::string SaveSyntheticWorksheet(const char* name, std::size_t targetBy
     if (bytes >= targetBytes) break;
   }
   const std::string file = (std::filesystem::temp_directory_path() / name).string();
+  worksheet.Save(file);
+  return file;
+}
+
+// Twenty budgets of 300 lines and all seven lists, each list grown to the same
+// number of records until the file reaches about targetBytes.
+inline std::string SaveSyntheticWorksheetWithLists(const char* name, std::size_t targetBytes) {
+  constexpr int kBudgets = 20;
+  HeadlessPlatform platform(/*echoToStderr=*/true);
+  ScopedPlatform installed(platform);
+  CBudgetWorksheet worksheet;
+  worksheet.name = "Willow Creek Ranch";
+  for (int i = 0; i < kBudgets; ++i) FillSyntheticBudget(*worksheet.GetBudget(i, true), 300);
+  const std::string file = (std::filesystem::temp_directory_path() / name).string();
+  // One trial size tells the bytes a record of each list takes.
+  constexpr int kTrial = 100;
+  worksheet.Save(file);
+  const std::size_t budgetBytes = std::filesystem::file_size(file);
+  FillSyntheticLists(worksheet.lists, kTrial, kBudgets);
+  worksheet.Save(file);
+  const std::size_t perRecord = (std::filesystem::file_size(file) - budgetBytes) / kTrial;
+  const std::size_t records =
+      targetBytes > budgetBytes ? (targetBytes - budgetBytes) / perRecord : 1;
+  FillSyntheticLists(worksheet.lists, static_cast<int>(records), kBudgets);
   worksheet.Save(file);
   return file;
 }

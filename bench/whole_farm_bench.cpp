@@ -19,71 +19,17 @@
 #include "grid/grid_engine.h"
 #include "grid/headless_grid_host.h"
 #include "headless/headless_platform.h"
+#include "synthetic_lists.h"
 #include "synthetic_worksheet.h"
 
 namespace {
 
 constexpr int kBudgets = 20;
 
-// A heading every 10 lines; each item spread over every budget.
-void FillExpenses(std::unique_ptr<CExpenseLne>& head, int lines, const char* prefix) {
-  std::unique_ptr<CExpenseLne>* tail = &head;
-  for (int i = 0; i < lines; ++i, tail = &(*tail)->next) {
-    *tail = std::make_unique<CExpenseLne>();
-    CExpenseLne& line = **tail;
-    line.label = prefix + std::to_string(i);
-    line.heading = i % 10 == 0 ? 1 : 0;
-    line.total = 1000 + i;
-    line.allocation.fill(100.0 / kBudgets);
-  }
-}
-
-void FillTreatments(std::unique_ptr<CVeterinaryCost>& head, int lines) {
-  std::unique_ptr<CVeterinaryCost>* tail = &head;
-  for (int i = 0; i < lines; ++i, tail = &(*tail)->next) {
-    *tail = std::make_unique<CVeterinaryCost>();
-    CVeterinaryCost& line = **tail;
-    line.label = "Treatment " + std::to_string(i);
-    line.units = "dose";
-    line.heading = i % 10 == 0 ? 1 : 0;
-    line.cost = 2.5;
-    line.allocation.fill(40 + i % 7);
-  }
-}
-
-// Machines and stock of every size and age, each shared over every budget.
-template <class Record>
-void FillCapital(std::unique_ptr<Record>& head, int records) {
-  std::unique_ptr<Record>* tail = &head;
-  for (int i = 0; i < records; ++i, tail = &(*tail)->next) {
-    *tail = std::make_unique<Record>();
-    Record& record = **tail;
-    record.label = "Record " + std::to_string(i);
-    record.purchasePrice = 5000 + 100 * i;
-    record.salvageValue = 500 + 10 * i;
-    record.usefulLife = 5 + i % 20;
-    record.interestRate = 6.5;
-    record.allocation.fill(100.0 / kBudgets);
-    if constexpr (requires { record.numberHead; }) {
-      record.numberHead = 1 + i % 12;
-    } else {
-      record.taxes = 1;
-      record.housing = 0.5;
-      record.insurance = 0.6;
-    }
-  }
-}
-
 void FillDocument(CBudgetWorksheet& document) {
   document.Clear();
   for (int k = 0; k < kBudgets; ++k) FillSyntheticBudget(*document.GetBudget(k, true), 100);
-  FillExpenses(document.lists.pOperatingExpenses, 600, "Operating ");
-  FillExpenses(document.lists.pOwnershipExpenses, 400, "Ownership ");
-  FillTreatments(document.lists.pVeterinaryCosts, 500);
-  FillCapital(document.lists.pMachinery, 500);
-  FillCapital(document.lists.pBuildings, 500);
-  FillCapital(document.lists.pPurchasedLivestock, 500);
-  FillCapital(document.lists.pRetainedLivestock, 500);
+  FillSyntheticLists(document.lists, 500, kBudgets);
 }
 
 void BM_CopyValuesToWorksheets(benchmark::State& state) {

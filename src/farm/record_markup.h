@@ -93,13 +93,12 @@ void WriteRecordTags(const Record& record, const RecordMarkup<Record>& markup, i
   AppendCloseTag(buffer, element);
 }
 
-// Reads an element's content. A heading element makes the record a heading;
-// every field is searched from the start of the content, and a missing one
-// keeps its value.
+// Reads an element's content, given as its index. A heading element makes the
+// record a heading; every field is searched from the start of the content, and
+// a missing one keeps its value.
 template <typename Record>
 void ReadRecordTags(Record& record, const RecordMarkup<Record>& markup, int variant,
-                    std::string_view text, std::size_t start, std::size_t end) {
-  const TagIndex index(text, start, end);
+                    const TagIndex& index) {
   bool heading = false;
   if (markup.heading) {
     CTagElement found;
@@ -119,5 +118,14 @@ void ReadRecordTags(Record& record, const RecordMarkup<Record>& markup, int vari
     if (field.real) index.ReadReal(field.tag, &(record.*field.real));
     if (field.count) index.ReadInteger(field.tag, &(record.*field.count));
   }
-  if (!heading) ReadAllocationSlots(record.allocation, text, start, end);
+  if (!heading) {
+    const CTagElement content = index.Element();
+    ReadAllocationSlots(record.allocation, content.text, content.contentStart, content.contentEnd);
+  }
+}
+
+template <typename Record>
+void ReadRecordTags(Record& record, const RecordMarkup<Record>& markup, int variant,
+                    std::string_view text, std::size_t start, std::size_t end) {
+  ReadRecordTags(record, markup, variant, TagIndex(text, start, end));
 }

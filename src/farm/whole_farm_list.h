@@ -37,9 +37,8 @@ void WriteListRecord(const Record& record, const WholeFarmList<Record>& list, CT
 }
 
 template <WholeFarmRecord Record>
-void ReadListRecord(Record& record, const WholeFarmList<Record>& list, std::string_view text,
-                    std::size_t start, std::size_t end) {
-  ReadRecordTags(record, Record::Markup(), list.variant, text, start, end);
+void ReadListRecord(Record& record, const WholeFarmList<Record>& list, const TagIndex& content) {
+  ReadRecordTags(record, Record::Markup(), list.variant, content);
 }
 
 // The record's text row for the view as plain text and its element in the list's
@@ -69,7 +68,7 @@ bool PasteListRecord(Record& record, const WholeFarmList<Record>& list) {
                           list.clipboardFormat)) {
     return false;
   }
-  ReadListRecord(record, list, data, 0, data.size());
+  ReadListRecord(record, list, TagIndex(data, 0, data.size()));
   return true;
 }
 
@@ -84,9 +83,10 @@ class ListKind {
   virtual void WriteRecords(const WholeFarmLists& lists, CTagBuffer& buffer,
                             int budgetCount) const = 0;
   virtual void RemoveBudgetSlot(WholeFarmLists& lists, int k) const = 0;
-  // Reads one element's content into a new record at the end of the list. The
-  // appender keeps the list's end, so a long list is read in one pass.
-  using Appender = std::function<void(std::string_view text, std::size_t start, std::size_t end)>;
+  // Reads one element's content, given as its index, into a new record at the
+  // end of the list. The appender keeps the list's end, so a long list is read
+  // in one pass.
+  using Appender = std::function<void(const TagIndex& content)>;
   virtual Appender AppendAtEnd(WholeFarmLists& lists) const = 0;
 
  protected:
@@ -112,9 +112,9 @@ class ListKindOf final : public ListKind {
   }
   Appender AppendAtEnd(WholeFarmLists& lists) const override {
     std::unique_ptr<Record>* tail = &TailSlot(list_.Head(lists));
-    return [this, tail](std::string_view text, std::size_t start, std::size_t end) mutable {
+    return [this, tail](const TagIndex& content) mutable {
       *tail = std::make_unique<Record>();
-      ReadListRecord(**tail, list_, text, start, end);
+      ReadListRecord(**tail, list_, content);
       tail = &(*tail)->next;
     };
   }

@@ -42,17 +42,15 @@ std::span<const std::string_view> WholeFarmLists::ElementNames() {
 }
 
 // One pass over the document serves every kind: a large file of budgets is not
-// read again for each list.
+// read again for each list, and a record is indexed once, as the pass finds its
+// end.
 void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::size_t end,
                               std::span<const TextRange> unread) {
   std::vector<ListKind::Appender> appenders;
   for (const ListKind* kind : AllListKinds()) appenders.push_back(kind->AppendAtEnd(*this));
-  ForEachElement(
+  ForEachIndexedElement(
       ElementNames(), text, start, end,
-      [&](std::size_t kind, const CTagElement& found) {
-        appenders[kind](text, found.contentStart, found.contentEnd);
-      },
-      unread);
+      [&](std::size_t kind, const TagIndex& content) { appenders[kind](content); }, {}, unread);
 }
 
 void WholeFarmLists::RemoveBudgetSlot(int k) {

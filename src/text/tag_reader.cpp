@@ -226,8 +226,9 @@ bool VisitElements(std::span<const std::string_view> names, std::string_view tex
 bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
                            std::size_t start, std::size_t limit,
                            const std::function<void(std::size_t kind, const TagIndex&)>& visit,
-                           std::span<const std::string_view> others) {
-  return VisitElements(names, text, start, limit, visit, others, {});
+                           std::span<const std::string_view> others,
+                           std::span<const TextRange> unread) {
+  return VisitElements(names, text, start, limit, visit, others, unread);
 }
 
 void ForEachElement(std::span<const std::string_view> names, std::string_view text,
@@ -245,20 +246,6 @@ namespace {
 bool NumberContent(const CTagElement& element, std::string_view* content) {
   *content = element.Content();
   return !content->empty() && content->size() <= kMaxNumberBytes;
-}
-
-// No digits reads as 0, as the C conversion gives. A number too large for its
-// type, or one that is not finite, is no value any version writes: not found.
-// Nor is one no amount can be ("1e88" fits the element, but written back in
-// full it would not, and the value would be lost).
-bool RealOf(const CTagElement& element, double* value) {
-  std::string_view content;
-  if (!NumberContent(element, &content)) return false;
-  double converted = 0;
-  if (ScanReal(content, &converted) == NumberScan::kOutOfRange) return false;
-  if (!FitsNumberElement(converted)) return false;
-  *value = converted;
-  return true;
 }
 
 bool IntegerOf(const CTagElement& element, std::int32_t* value) {
@@ -289,6 +276,20 @@ bool TextOf(const CTagElement& element, std::string* destination, std::size_t ma
 }
 
 }  // namespace
+
+// No digits reads as 0, as the C conversion gives. A number too large for its
+// type, or one that is not finite, is no value any version writes: not found.
+// Nor is one no amount can be ("1e88" fits the element, but written back in
+// full it would not, and the value would be lost).
+bool RealOf(const CTagElement& element, double* value) {
+  std::string_view content;
+  if (!NumberContent(element, &content)) return false;
+  double converted = 0;
+  if (ScanReal(content, &converted) == NumberScan::kOutOfRange) return false;
+  if (!FitsNumberElement(converted)) return false;
+  *value = converted;
+  return true;
+}
 
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,
               double* value) {

@@ -127,9 +127,12 @@ void ForEachElement(std::span<const std::string_view> names, std::string_view te
 bool ForEachIndexedElement(std::span<const std::string_view> names, std::string_view text,
                            std::size_t start, std::size_t limit,
                            const std::function<void(std::size_t kind, const TagIndex&)>& visit,
-                           std::span<const std::string_view> others = {});
+                           std::span<const std::string_view> others = {},
+                           std::span<const TextRange> unread = {});
 
 // Number elements count only when their content is 1 to 31 bytes long.
+// A found element's content as ReadReal reads it.
+bool RealOf(const CTagElement& element, double* value);
 bool ReadReal(std::string_view name, std::string_view text, std::size_t start, std::size_t limit,
               double* value);
 bool ReadInteger(std::string_view name, std::string_view text, std::size_t start,

@@ -207,10 +207,10 @@ TEST_F(CapitalLists, ABuildingReadsNoLicensesAndTravelsAsARepairRecord) {
       "<LABEL>Barn</LABEL><REPAIR>2</REPAIR><HOUSING>9</HOUSING><LICENSES>3</LICENSES>";
   CBudgetMachine barn;
   barn.licenses = 7;
-  ReadListRecord(barn, kBuildingsList, building, 0, building.size());
+  ReadListRecord(barn, kBuildingsList, TagIndex(building, 0, building.size()));
   EXPECT_EQ(std::make_tuple(barn.housing, barn.licenses), std::make_tuple(2.0, -1.0));
   CBudgetMachine truck;
-  ReadListRecord(truck, kMachineryList, building, 0, building.size());
+  ReadListRecord(truck, kMachineryList, TagIndex(building, 0, building.size()));
   EXPECT_EQ(std::make_tuple(truck.housing, truck.licenses), std::make_tuple(9.0, 3.0));
 
   ASSERT_TRUE(CopyListRecord(barn, kBuildingsList, {0, 1, kBuildings}));

@@ -263,7 +263,7 @@ TEST_F(ExpenseLists, HostileElementsReadWithoutHarm) {
   };
   for (const Case& c : cases) {
     CExpenseLne line;
-    ReadListRecord(line, kOperatingExpenseList, c.content, 0, c.content.size());
+    ReadListRecord(line, kOperatingExpenseList, TagIndex(c.content, 0, c.content.size()));
     EXPECT_EQ(line.label, c.label) << c.content;
     EXPECT_EQ(line.allocation[19], c.slot19) << c.content;
     EXPECT_TRUE(line.total == c.total || line.total > 1e30 || !(line.total == line.total))

@@ -89,7 +89,7 @@ TEST_F(Veterinary, MarkupRoundTripsAndCutsUnits) {
 
   CVeterinaryCost line;
   const std::string content = "<UNITS>millilitres</UNITS><COST>" + std::string(40, '9') + "</COST>";
-  ReadListRecord(line, kVeterinaryList, content, 0, content.size());
+  ReadListRecord(line, kVeterinaryList, TagIndex(content, 0, content.size()));
   EXPECT_EQ(line.units, "millilit");
 
   ASSERT_TRUE(CopyListRecord(shot, kVeterinaryList, {0, 2}));
