@@ -117,12 +117,11 @@ void App_WriteRecovery() {
     return;
   }
   if (session.folder.empty()) return;
-  if (!session.lock.Held()) {
-    std::string error;
-    if (!PreparePrivateFolder(session.folder, &error)) return ReportFailure(session, error);
-    if (!session.lock.Take(session.Files().lock))
-      return ReportFailure(session, "Its lock could not be taken.");
-  }
+  // Checked each time: the folder may have been opened up or replaced meanwhile.
+  std::string error;
+  if (!PreparePrivateFolder(session.folder, &error)) return ReportFailure(session, error);
+  if (!session.lock.Held() && !session.lock.Take(session.Files().lock))
+    return ReportFailure(session, "Its lock could not be taken.");
   const AppState& state = App_State();
   RecoveryJob job;
   job.files = session.Files();

@@ -11,9 +11,12 @@
 
 namespace {
 
+// A folder that does not exist stops the links from being followed, so its
+// ".." goes first.
 std::string CanonicalPath(const std::string& path) {
   std::error_code failed;
-  const std::filesystem::path canonical = std::filesystem::weakly_canonical(path, failed);
+  const std::filesystem::path absolute = std::filesystem::absolute(path, failed).lexically_normal();
+  const std::filesystem::path canonical = std::filesystem::weakly_canonical(absolute, failed);
   return failed ? path : canonical.string();
 }
 
