@@ -13,6 +13,7 @@
 
 #include "app/setup_places.h"
 #include "text/file_read.h"
+#include "text/file_replace.h"
 
 namespace fs = std::filesystem;
 
@@ -133,5 +134,9 @@ std::vector<FoundRecovery> FindAbandonedRecoveries(const std::string& folder) {
 
 void RemoveRecoveryFiles(const RecoveryFiles& files) {
   // The lock goes last: while it is there, nobody takes the others for abandoned.
-  for (const std::string* path : {&files.document, &files.origin, &files.lock}) ::unlink(path->c_str());
+  for (const std::string* path : {&files.document, &files.origin}) {
+    ::unlink(path->c_str());
+    ::unlink(ReplacementTemporaryPath(*path).c_str());
+  }
+  ::unlink(files.lock.c_str());
 }

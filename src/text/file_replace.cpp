@@ -101,6 +101,8 @@ bool MayReplace(const fs::path& target, const struct stat& status, std::string* 
 
 }  // namespace
 
+std::string ReplacementTemporaryPath(const std::string& path) { return path + ".saving~"; }
+
 bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error,
                          NewFileAccess access) {
   const std::optional<fs::path> target = FollowLinks(path);
@@ -109,8 +111,7 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::s
   const bool exists = ::stat(target->c_str(), &previous) == 0;
   if (!exists && errno != ENOENT) return FailWithErrno(error);
   if (exists && !MayReplace(*target, previous, error)) return false;
-  fs::path temporary = *target;
-  temporary += ".saving~";
+  const fs::path temporary = ReplacementTemporaryPath(*target);
   if (!WriteTemporary(temporary, bytes, exists ? &previous : nullptr, access, error)) return false;
   if (::rename(temporary.c_str(), target->c_str()) != 0) {
     FailWithErrno(error);

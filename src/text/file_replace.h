@@ -17,3 +17,5 @@ enum class NewFileAccess {
 };
 bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error,
                          NewFileAccess access = NewFileAccess::kUsual);
+// The temporary file a replacement of that path writes first (a killed one leaves it).
+std::string ReplacementTemporaryPath(const std::string& path);

@@ -15,6 +15,7 @@
 #include "document/temp_folder.h"
 #include "main_window_fixture.h"
 #include "support/as_nobody.h"
+#include "text/file_replace.h"
 #include "text/tag_buffer.h"
 
 namespace {
@@ -230,7 +231,8 @@ TEST_F(RecoveryTest, DeclinedWorkStaysUntilTheNextSaveOrTheEnd) {
 
 TEST_F(RecoveryTest, ForgetsWorkOlderThanItsDocumentAndReportsWhatCannotBeRead) {
   const std::string saved = SavedDocument("ranch.vqn", "A-1");
-  Abandoned(saved, WorksheetWith("B-2"), std::chrono::minutes(90));
+  const RecoveryFiles outdated = Abandoned(saved, WorksheetWith("B-2"), std::chrono::minutes(90));
+  WriteBytes(ReplacementTemporaryPath(outdated.document), "a write that was killed");
   StartUp(saved);  // no answer queued: nothing may be asked
   EXPECT_EQ(TakeMessages(), std::vector<std::string>{});
   EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "A-1"}));
