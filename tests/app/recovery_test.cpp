@@ -214,10 +214,7 @@ TEST_F(RecoveryTest, DeclinedWorkStaysUntilTheNextSaveOrTheEnd) {
   ChooseFile(kCmdOpen, SavedDocument("ranch.vqn", "A-1"));
   EXPECT_EQ(RecoveryNames(), NamesOf(untitled));
   // Nor does a second instance offer it while this one runs.
-  {
-    std::vector<FoundRecovery> found = FindAbandonedRecoveries(RecoveryFolder());
-    EXPECT_TRUE(found.empty());
-  }
+  EXPECT_TRUE(FindAbandonedRecoveries(RecoveryFolder()).empty());
   ChooseFile(kCmdSaveAs, folder.File("other.vqn"));
   EXPECT_EQ(RecoveryNames(), std::set<std::string>{});
 
@@ -254,15 +251,6 @@ TEST_F(RecoveryTest, ForgetsWorkOlderThanItsDocumentAndReportsWhatCannotBeRead) 
   EXPECT_EQ(TakeMessages().at(0).rfind("Recover unsaved changes to gone.vqn from ", 0), 0u);
   EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "B-2"}));
   EXPECT_EQ(App_State().documentPath, gone);
-}
-
-TEST_F(RecoveryTest, NeverOffersTheWorkOfAProgramStillRunning) {
-  const RecoveryFiles files = Abandoned("", WorksheetWith("B-2"));
-  RecoveryLock running;
-  ASSERT_TRUE(running.Take(files.lock));
-  StartUp("");
-  EXPECT_EQ(TakeMessages(), std::vector<std::string>{});
-  EXPECT_EQ(RecoveryNames(), NamesOf(files));
 }
 
 TEST_F(RecoveryTest, OffersTheCommandLineDocumentsWorkFirstThenTheNewest) {
