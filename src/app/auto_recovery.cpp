@@ -20,8 +20,7 @@ namespace {
 struct RecoverySession {
   std::string folder;
   std::string id;
-  RecoveryLock lock;     // held while this program's files may exist
-  bool written = false;  // a write was queued since the files last went
+  RecoveryLock lock;  // held while this program's files may exist
   bool failureShown = false;
   int timer = 0;
   std::vector<FoundRecovery> declined;
@@ -48,7 +47,6 @@ void RemoveOwnFiles(RecoverySession& session) {
   session.writer.Wait();
   RemoveRecoveryFiles(session.Files());
   session.lock.Release();
-  session.written = false;
 }
 
 std::string AbsolutePath(const std::string& path) {
@@ -132,7 +130,6 @@ void App_WriteRecovery() {
     return ReportFailure(session, "There is not enough memory to write it.");
   }
   session.writer.Write(std::move(job));
-  session.written = true;
 }
 
 void App_DiscardRecovery() { RemoveOwnFiles(Session()); }
@@ -183,7 +180,6 @@ bool App_OfferRecovery(const std::string& commandLineDocument) {
     // Its files become this program's: they go on being written, and go at a save.
     session.id = recovery.id;
     session.lock = std::move(recovery.lock);
-    session.written = true;
     return true;
   }
   return false;
