@@ -156,29 +156,16 @@ TEST_F(RecoveryTest, KeepsTheWorkFromOtherUsers) {
 
 TEST_F(RecoveryTest, NewOpenSaveAndExitRemoveIt) {
   const std::string saved = SavedDocument("ranch.vqn", "A-1");
-  Edit(kIdcEditIdOrName, "CC-1");
-  Tick();
-  platform.Answers().QueueAnswer(kIdYes);
-  Command(kCmdNew);
-  EXPECT_EQ(RecoveryNames(), std::set<std::string>{});
-
-  Edit(kIdcEditIdOrName, "CC-2");
-  Tick();
-  platform.Answers().QueueAnswer(kIdYes);
-  ChooseFile(kCmdOpen, saved);
-  EXPECT_EQ(RecoveryNames(), std::set<std::string>{});
-
-  Edit(kIdcEditIdOrName, "CC-3");
-  Tick();
-  Command(kCmdSave);
-  EXPECT_EQ(RecoveryNames(), std::set<std::string>{});
-
-  Edit(kIdcEditIdOrName, "CC-4");
-  Tick();
-  platform.Answers().QueueAnswer(kIdYes);
-  Command(kCmdExit);
+  for (const int command : {kCmdNew, kCmdOpen, kCmdSave, kCmdExit}) {
+    Edit(kIdcEditIdOrName, "CC-1");
+    Tick();
+    ASSERT_FALSE(RecoveryNames().empty()) << command;
+    if (command != kCmdSave) platform.Answers().QueueAnswer(kIdYes);  // discard the changes
+    if (command == kCmdOpen) platform.Answers().QueueFile({false, saved});
+    Command(command);
+    EXPECT_EQ(RecoveryNames(), std::set<std::string>{}) << command;
+  }
   EXPECT_EQ(App_State().mainWindow, nullptr);
-  EXPECT_EQ(RecoveryNames(), std::set<std::string>{});
 }
 
 TEST_F(RecoveryTest, OffersAbandonedWorkAndTakesItOver) {
