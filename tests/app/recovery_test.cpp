@@ -154,6 +154,16 @@ TEST_F(RecoveryTest, KeepsTheWorkFromOtherUsers) {
   ASSERT_EQ(TakeMessages().size(), 1u);
 }
 
+// The writer thread's failure reaches the user at the next minute, once a run.
+TEST_F(RecoveryTest, AWriteThatFailsIsReportedOnce) {
+  Edit(kIdcEditIdOrName, "CC-1");
+  fs::create_directories(App_RecoveryFile());
+  for (int minute = 0; minute < 3; ++minute) Tick();
+  EXPECT_EQ(TakeMessages(), std::vector<std::string>{"Unsaved changes could not be kept in the "
+                                                     "recovery file <" + App_RecoveryFile() +
+                                                     ">\n\nIt is a folder"});
+}
+
 TEST_F(RecoveryTest, NewOpenSaveAndExitRemoveIt) {
   const std::string saved = SavedDocument("ranch.vqn", "A-1");
   for (const int command : {kCmdNew, kCmdOpen, kCmdSave, kCmdExit}) {
