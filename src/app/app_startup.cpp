@@ -1,6 +1,7 @@
 #include "app/app_main.h"
 #include "app/app_resources.h"
 #include "app/app_state.h"
+#include "app/auto_recovery.h"
 #include "app/command_line.h"
 #include "app/main_window.h"
 #include "app/setup_dialog.h"
@@ -10,6 +11,7 @@
 
 Dialog* App_StartUp(std::string_view commandLine) {
   App_ResetState();
+  App_ResetRecovery();
   App_Document().Clear();
   AppState& state = App_State();
   state.programPath = App_Platform().ProgramPath();

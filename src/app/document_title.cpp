@@ -19,6 +19,8 @@ std::time_t LastWriteTime(const std::string& path) {
   return std::chrono::system_clock::to_time_t(system);
 }
 
+}  // namespace
+
 std::tm LocalTime(std::time_t when) {
   std::tm local{};
 #ifdef _WIN32
@@ -28,8 +30,6 @@ std::tm LocalTime(std::time_t when) {
 #endif
   return local;
 }
-
-}  // namespace
 
 void SetDocumentTitle(std::string_view path) {
   AppState& state = App_State();

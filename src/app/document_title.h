@@ -20,3 +20,5 @@ std::string GetDocumentDate();
 std::string DocumentDate(const std::string& path, bool modified);
 // The date as GetDocumentDate writes it.
 std::string FormatDocumentDate(const std::tm& local);
+// The local time of a moment, as the system's clock and time zone have it.
+std::tm LocalTime(std::time_t when);

@@ -5,9 +5,11 @@
 #include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
+#include "app/auto_recovery.h"
 #include "app/default_expenses.h"
 #include "app/document_title.h"
 #include "app/main_grid.h"
+#include "app/recent_files.h"
 #include "app/tab_view.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
@@ -39,12 +41,31 @@ bool MayDiscardChanges(std::string_view question) {
 
 // A save that did not write the file keeps the name, caption and modified flag.
 void SaveTo(const std::string& path) {
-  if (App_Document().Save(path)) SetDocumentTitle(path);
+  if (!App_Document().Save(path)) return;
+  SetDocumentTitle(path);
+  App_DiscardRecovery();
+  App_DiscardDeclinedRecoveries();
+  App_AddRecentFile(path);
 }
+
+// The document a file dialog or a recent-file item chose, in place of the
+// current one; the tabs start over either way.
+void ShowOpenedDocument(Dialog& window, bool chosen, const std::string& path) {
+  const bool refreshed = chosen && OpenDocumentFile(path);
+  ResetGridScrollMemory();
+  RebuildTabs(window);
+  ShowFirstBudget(window);
+  if (chosen) App_State().modified = refreshed;
+  window.Repaint();
+}
+
+constexpr std::string_view kOpenDiscardsQuestion =
+    "Are you sure you want to open a file without saving your current work?";
 
 }  // namespace
 
 bool OpenDocumentFile(const std::string& path) {
+  App_DiscardRecovery();
   CBudgetWorksheet& document = App_Document();
   // A failed open leaves an emptied worksheet: it must not keep the old file's
   // name, or the next Save would overwrite that file with it.
@@ -53,6 +74,7 @@ bool OpenDocumentFile(const std::string& path) {
     return false;
   }
   SetDocumentTitle(path);
+  App_AddRecentFile(path);
   return document.RefreshOperatingInterest();
 }
 
@@ -61,6 +83,7 @@ void NewWorksheet(Dialog& window) {
           "Are you sure you want to start a new file without saving your current work?")) {
     return;
   }
+  App_DiscardRecovery();
   CBudgetWorksheet& document = App_Document();
   document.Clear();
   App_SetDefaultExpenses(document);
@@ -71,18 +94,16 @@ void NewWorksheet(Dialog& window) {
 }
 
 void OpenWorksheet(Dialog& window) {
-  if (!MayDiscardChanges(
-          "Are you sure you want to open a file without saving your current work?")) {
-    return;
-  }
+  if (!MayDiscardChanges(kOpenDiscardsQuestion)) return;
   std::string path = StartingPath(false);
   const bool chosen = App_Platform().ChooseOpenFile(&window, DocumentFileOptions(), &path);
-  const bool refreshed = chosen && OpenDocumentFile(path);
-  ResetGridScrollMemory();
-  RebuildTabs(window);
-  ShowFirstBudget(window);
-  if (chosen) App_State().modified = refreshed;
-  window.Repaint();
+  ShowOpenedDocument(window, chosen, path);
+}
+
+void OpenRecentWorksheet(Dialog& window, int command) {
+  const std::string path = App_TakeRecentFile(window, command);
+  if (path.empty() || !MayDiscardChanges(kOpenDiscardsQuestion)) return;
+  ShowOpenedDocument(window, true, path);
 }
 
 void SaveWorksheet(Dialog& window) {

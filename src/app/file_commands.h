@@ -12,6 +12,8 @@ bool OpenDocumentFile(const std::string& path);
 
 void NewWorksheet(Dialog& window);
 void OpenWorksheet(Dialog& window);
+// One of the File menu's recent documents, as Open would open it.
+void OpenRecentWorksheet(Dialog& window, int command);
 void SaveWorksheet(Dialog& window);
 void SaveWorksheetAs(Dialog& window);
 void ExitProgram(Dialog& window);

@@ -79,6 +79,10 @@ void ShowPopupAtPointer(Dialog& window, const std::vector<MenuItem>& items) {
 }  // namespace
 
 bool MainCommand(Dialog& window, int command) {
+  if (command >= kCmdRecentFile1 && command <= kCmdRecentFile8) {
+    OpenRecentWorksheet(window, command);
+    return true;
+  }
   switch (command) {
     case kCmdNew: NewWorksheet(window); return true;
     case kCmdOpen: OpenWorksheet(window); return true;

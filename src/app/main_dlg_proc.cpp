@@ -1,6 +1,7 @@
 #include "platform/resource_ids.h"
 #include "app/analysis_window.h"
 #include "app/app_state.h"
+#include "app/auto_recovery.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
 #include "app/popup_menus.h"
@@ -20,9 +21,11 @@ void TabChanged(Dialog& window) {
   // The grid scrolls only as far as its rows reach, so it is filled first.
   ShowCurrentTab(window);
   RestoreGridScroll(window);
+  App_WriteRecovery();
 }
 
 void Destroyed() {
+  App_EndRecovery();
   CloseAnalysisWindow();
   AppState& state = App_State();
   state.mainWindow = nullptr;

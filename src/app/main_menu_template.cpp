@@ -6,6 +6,13 @@ namespace {
 MenuItem Item(int id, const char* text) { return {id, text, false, {}}; }
 MenuItem Separator() { return {}; }
 
+// Shown once the user has documents to come back to (RecentFilesMenu).
+void AppendRecentFiles(std::vector<MenuItem>& menu) {
+  for (int command = kCmdRecentFile1; command <= kCmdRecentFile8; ++command)
+    menu.push_back({command, "", true, {}});
+  menu.push_back(Separator());
+}
+
 MenuTemplate BuildMainMenu() {
   MenuItem file{0, "&File", false, {}};
   file.submenu = {
@@ -19,8 +26,9 @@ MenuTemplate BuildMainMenu() {
       Separator(),
       Item(kCmdPrint, "&Print VQRN Report..."),
       Separator(),
-      Item(kCmdExit, "E&xit"),
   };
+  AppendRecentFiles(file.submenu);
+  file.submenu.push_back(Item(kCmdExit, "E&xit"));
   MenuItem view{0, "&View", false, {}};
   view.submenu = {
       Item(kCmdInterest, "Operating &Interest Calculator"),

@@ -2,11 +2,13 @@
 #include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
+#include "app/auto_recovery.h"
 #include "app/default_expenses.h"
 #include "app/document_title.h"
 #include "app/file_commands.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
+#include "app/recent_files.h"
 #include "app/shell_open.h"
 #include "app/tab_view.h"
 #include "app/window_geometry.h"
@@ -64,11 +66,14 @@ void InitMainWindow(Dialog& window) {
   if (GridEngine* grid = MainGrid(window)) ConfigureMainGrid(*grid, state.units.charHeight);
   WidenForGrid(window);
   state.popupMenu.clear();
+  App_ShowRecentFiles(window);
 
-  const bool refreshed = OpenCommandLineDocument();
+  // Work a killed run left is offered before the command line's document opens.
+  const bool refreshed = App_OfferRecovery(state.commandLineDocument) || OpenCommandLineDocument();
   RebuildTabs(window);
   ResetGridScrollMemory();
   if (App_Document().CountBudgets() == 0) App_SetDefaultExpenses(App_Document());
   ShowFirstBudget(window);
   state.modified = refreshed;
+  App_StartRecoveryTimer();
 }

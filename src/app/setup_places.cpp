@@ -58,6 +58,12 @@ std::string DesktopFolderFrom(std::string_view userDirs, std::string_view home) 
   return folder == homeFolder ? std::string() : folder;
 }
 
+std::string UserStateFolder() {
+  const std::string home = WithoutTrailingSlash(Environment("HOME"));
+  const std::string homeState = home.empty() ? std::string() : home + "/.local/state";
+  return WithoutTrailingSlash(AbsoluteOr(Environment("XDG_STATE_HOME"), homeState));
+}
+
 SetupPlaces ReadSetupPlaces() {
   const std::string home = WithoutTrailingSlash(Environment("HOME"));
   SetupPlaces places;

@@ -1,6 +1,6 @@
 #pragma once
-// Where setup installs, from the environment as the XDG base directories and
-// user directories have it.
+// Where setup installs and where the program keeps the user's state, from the
+// environment as the XDG base directories and user directories have it.
 
 #include <string>
 #include <string_view>
@@ -13,6 +13,9 @@ struct SetupPlaces {
 };
 
 SetupPlaces ReadSetupPlaces();
+
+// XDG_STATE_HOME, else ~/.local/state; empty without a home.
+std::string UserStateFolder();
 
 // The programs folder for a user (root or not) with that home.
 std::string ProgramsFolderFor(bool root, std::string_view home);

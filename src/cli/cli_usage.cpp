@@ -71,6 +71,7 @@ void PrintUsage(std::FILE* stream) {
       "        dump format ID           the formatted text's runs\n"
       "        dump list ID             a list box's items, \"*\" before each selected\n"
       "        save PATH                save the document, asking nothing\n"
+      "        tick                     a minute passes for the timers (the recovery write)\n"
       "      A command that opens a modal dialog returns when it ends; the lines\n"
       "      in between act on it.\n"
       "  herdwright-cli install [--prefix DIR]\n"

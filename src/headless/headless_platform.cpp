@@ -87,6 +87,27 @@ void HeadlessPlatform::CursorPosition(int* x, int* y) {
   *y = cursorY_;
 }
 
+int HeadlessPlatform::StartTimer(int, std::function<void()> action) {
+  timers_.emplace(++lastTimer_, std::move(action));
+  return lastTimer_;
+}
+
+bool HeadlessPlatform::FireTimers() {
+  if (timers_.empty()) return false;
+  // As on the desktop: a timer waits while the program is inside a modal dialog.
+  if (!modal_.empty()) return true;
+  // An action may stop timers, its own included.
+  std::vector<int> ids;
+  for (const auto& timer : timers_) ids.push_back(timer.first);
+  for (const int id : ids) {
+    const auto timer = timers_.find(id);
+    if (timer == timers_.end()) continue;
+    const std::function<void()> action = timer->second;
+    action();
+  }
+  return true;
+}
+
 void HeadlessPlatform::PostQuit(int exitCode) {
   quitPosted_ = true;
   exitCode_ = exitCode;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -52,6 +53,16 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   void PostQuit(int exitCode) override;
   PixelRect WorkArea() override { return {0, 0, 1280, 1024}; }
   void CursorPosition(int* x, int* y) override;
+  // Timers run only when FireTimers says their interval has passed, and not
+  // while a modal dialog is open.
+  int StartTimer(int milliseconds, std::function<void()> action) override;
+  void StopTimer(int id) override { timers_.erase(id); }
+  // Kept in memory: each program run starts with an empty list.
+  std::vector<std::string> LoadRecentFiles() override { return recentFiles_; }
+  void StoreRecentFiles(const std::vector<std::string>& paths) override { recentFiles_ = paths; }
+
+  // Every running timer's interval passes once; false when none runs.
+  bool FireTimers();
 
   ScriptAnswers& Answers() { return answers_; }
   // Runs the next piece of the user's work; false when there is none.
@@ -137,4 +148,7 @@ class HeadlessPlatform : public Platform, private HeadlessDialogOwner {
   std::vector<std::string> proposedFiles_;
   int cursorX_ = 0, cursorY_ = 0;
   std::function<PrinterChoice(PlatformWindow*)> printer_;
+  std::map<int, std::function<void()>> timers_;
+  int lastTimer_ = 0;
+  std::vector<std::string> recentFiles_;
 };

@@ -17,6 +17,7 @@ class HeadlessScriptShell : public ScriptShell {
   void RunPosted() override { platform_.RunPosted(); }
   void ReleaseEndedWindows() override { platform_.ReleaseEndedWindows(); }
   void CloseWindows() override { platform_.CloseWindows(); }
+  bool FireTimers() override { return platform_.FireTimers(); }
 
   std::vector<ScriptControl> Controls(Dialog& window) override;
   std::vector<MenuItem> MenuBar(Dialog& window) override;

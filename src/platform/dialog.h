@@ -131,6 +131,9 @@ class Dialog : public PlatformWindow {
 
   // The dialog's menu bar.
   virtual void SetMenuItem(int command, std::string_view text, bool enabled) = 0;
+  // Hides or shows an item; a menu without a look of its own keeps it, so a
+  // hidden item is grayed as well.
+  virtual void ShowMenuItem(int /*command*/, bool /*show*/) {}
   // Shows a popup menu at a screen position; a chosen item arrives afterwards as
   // a command event, as a menu bar item does.
   virtual void TrackPopupMenu(const std::vector<MenuItem>& items, int x, int y) = 0;

@@ -5,8 +5,10 @@
 // command-line tool and the tests run on the headless one.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/clipboard.h"
 #include "platform/dialog.h"
@@ -79,6 +81,15 @@ class Platform {
   // screen position (where popup menus open).
   virtual PixelRect WorkArea() { return {0, 0, 1280, 1024}; }
   virtual void CursorPosition(int* x, int* y) { *x = *y = 0; }
+
+  // A timer that runs the action on the interface thread each time the
+  // interval passes, until stopped; its id, or 0 when there is none.
+  virtual int StartTimer(int /*milliseconds*/, std::function<void()> /*action*/) { return 0; }
+  virtual void StopTimer(int /*id*/) {}
+
+  // The documents used last, newest first, as the user's settings keep them.
+  virtual std::vector<std::string> LoadRecentFiles() { return {}; }
+  virtual void StoreRecentFiles(const std::vector<std::string>& /*paths*/) {}
 };
 
 // The platform in force; a headless one that echoes messages to standard error

@@ -70,6 +70,8 @@ enum MainCommand : int {
   kCmdDeleteTab = 1092,
   kCmdCopyTab = 1093,
   kCmdPrintTab = 1094,
+  kCmdRecentFile1 = 57616,  // the File menu's recent documents follow one another
+  kCmdRecentFile8 = 57623,
 };
 
 // Row commands of every grid's right-click menu.

@@ -122,6 +122,7 @@ class QtDialog : public QObject, public Dialog {
   int CharHeight() const override { return units_.charHeight; }
   GridEngine* GetGrid(int id) override;
   void SetMenuItem(int command, std::string_view text, bool enabled) override;
+  void ShowMenuItem(int command, bool show) override;
   void TrackPopupMenu(const std::vector<MenuItem>& items, int x, int y) override;
   void Post(std::function<void()> action) override;
   void EndDialog(int result) override;

@@ -68,6 +68,11 @@ void QtDialog::SetMenuItem(int command, std::string_view text, bool enabled) {
   it->second->setEnabled(enabled);
 }
 
+void QtDialog::ShowMenuItem(int command, bool show) {
+  const auto it = menuActions_.find(command);
+  if (it != menuActions_.end()) it->second->setVisible(show);
+}
+
 void QtDialog::TrackPopupMenu(const std::vector<MenuItem>& items, int x, int y) {
   if (items.empty() || window_ == nullptr) return;
   // The window may go while the menu is open; the menu goes with it then.

@@ -18,6 +18,7 @@
 QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
+  timers_.clear();
   for (const QPointer<QtDialog>& dialog : modeless_) {
     if (dialog != nullptr && dialog->Window() != nullptr) delete dialog->Window();
   }

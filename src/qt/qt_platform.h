@@ -5,6 +5,8 @@
 #include <QPointer>
 
 #include <functional>
+#include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "qt/qt_clipboard.h"
 #include "qt/qt_dialog.h"
 
+class QTimer;
 class QWidget;
 class QtDialog;
 
@@ -48,6 +51,18 @@ class QtPlatform : public Platform {
   PixelRect WorkArea() override;
   void CursorPosition(int* x, int* y) override;
 
+  // A timer's action waits while a modal dialog or message box is open: the
+  // program is in the middle of a command then (qt_platform_timers.cpp).
+  int StartTimer(int milliseconds, std::function<void()> action) override;
+  void StopTimer(int id) override;
+  // Under a script the intervals pass only when it says so.
+  void SetTimersByScript(bool byScript) { timersByScript_ = byScript; }
+  bool FireTimers();
+
+  // In the user's settings (QSettings), shared by every instance of the program.
+  std::vector<std::string> LoadRecentFiles() override;
+  void StoreRecentFiles(const std::vector<std::string>& paths) override;
+
   // The window a message or file dialog belongs to: the owner's, else the
   // active modal or ordinary window.
   static QWidget* ParentFor(PlatformWindow* owner);
@@ -77,7 +92,16 @@ class QtPlatform : public Platform {
   std::vector<QPointer<QtDialog>> modeless_;
   QPointer<QtDialog> front_;  // the modeless window shown or brought forward last
   std::vector<QPointer<QtDialog>> modal_;
+  void RunTimer(int id);
+
   std::function<void(int)> quitHandler_;
+  struct Timer {
+    std::function<void()> action;
+    std::unique_ptr<QTimer> timer;
+  };
+  std::map<int, Timer> timers_;
+  int lastTimer_ = 0;
+  bool timersByScript_ = false;
   std::function<bool()> pump_;
   std::string programPath_;
 };

@@ -57,9 +57,13 @@ const DialogControl* FirstControl(const QtDialog& dialog, int id) {
 QtScriptShell::QtScriptShell(QtPlatform& platform) : platform_(platform) {
   // The program ends when the script does, not when its main window closes.
   platform_.SetQuitHandler([](int) {});
+  platform_.SetTimersByScript(true);
 }
 
-QtScriptShell::~QtScriptShell() { platform_.SetQuitHandler(nullptr); }
+QtScriptShell::~QtScriptShell() {
+  platform_.SetQuitHandler(nullptr);
+  platform_.SetTimersByScript(false);
+}
 
 Dialog* QtScriptShell::ActiveWindow() { return platform_.ActiveWindow(); }
 

@@ -26,6 +26,7 @@ class QtScriptShell : public ScriptShell {
   void RunPosted() override;
   void ReleaseEndedWindows() override;
   void CloseWindows() override { platform_.CloseWindows(); }
+  bool FireTimers() override { return platform_.FireTimers(); }
 
   std::vector<ScriptControl> Controls(Dialog& window) override;
   std::vector<MenuItem> MenuBar(Dialog& window) override;

@@ -175,6 +175,11 @@ std::string Window(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) { return context.shell.Activate(id); });
 }
 
+std::string Tick(ScriptContext& context, const Args&) {
+  if (!context.shell.FireTimers()) return "no timer is running";
+  return {};
+}
+
 std::string Save(ScriptContext& context, const Args& args) {
   if (!context.app.Save(args[0])) return "the document could not be saved to " + args[0];
   return {};
@@ -278,6 +283,7 @@ constexpr CommandEntry kCommands[] = {
     {"window", 1, 1, Window, "window ID"},
     {"dump", 1, 2, Dump, "dump WHAT"},
     {"save", 1, 1, Save, "save PATH"},
+    {"tick", 0, 0, Tick, "tick"},
     {"clipboard", 1, 1, ClipboardText, "clipboard \"TEXT\""},
 };
 

@@ -39,6 +39,8 @@ class ScriptShell {
   virtual void ReleaseEndedWindows() = 0;
   // Ends every modeless window, so that the program forgets its windows.
   virtual void CloseWindows() = 0;
+  // The interval of every running timer passes once; false when none runs.
+  virtual bool FireTimers() = 0;
 
   // What the user sees of a window: its controls in template order, the
   // formatted runs of a rich text box.

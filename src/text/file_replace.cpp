@@ -62,11 +62,11 @@ void FlushFolder(const fs::path& file) {
 
 // Writes, flushes and closes the temporary file; removes it on failure.
 bool WriteTemporary(const fs::path& temporary, std::string_view bytes,
-                    const struct stat* previous, std::string* error) {
+                    const struct stat* previous, NewFileAccess access, std::string* error) {
   // A save that was killed may have left it, or anyone a link in its place.
   if (::unlink(temporary.c_str()) != 0 && errno != ENOENT) return FailWithErrno(error);
   // Private until it has the file's permissions; a new file gets the usual ones.
-  const mode_t mode = previous ? 0600 : 0666;
+  const mode_t mode = previous || access == NewFileAccess::kOwnerOnly ? 0600 : 0666;
   const int descriptor =
       ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
   if (descriptor < 0) return FailWithErrno(error);
@@ -101,16 +101,18 @@ bool MayReplace(const fs::path& target, const struct stat& status, std::string* 
 
 }  // namespace
 
-bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error) {
+std::string ReplacementTemporaryPath(const std::string& path) { return path + ".saving~"; }
+
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error,
+                         NewFileAccess access) {
   const std::optional<fs::path> target = FollowLinks(path);
   if (!target) return FailWithErrno(error);
   struct stat previous {};
   const bool exists = ::stat(target->c_str(), &previous) == 0;
   if (!exists && errno != ENOENT) return FailWithErrno(error);
   if (exists && !MayReplace(*target, previous, error)) return false;
-  fs::path temporary = *target;
-  temporary += ".saving~";
-  if (!WriteTemporary(temporary, bytes, exists ? &previous : nullptr, error)) return false;
+  const fs::path temporary = ReplacementTemporaryPath(*target);
+  if (!WriteTemporary(temporary, bytes, exists ? &previous : nullptr, access, error)) return false;
   if (::rename(temporary.c_str(), target->c_str()) != 0) {
     FailWithErrno(error);
     ::unlink(temporary.c_str());

@@ -11,4 +11,11 @@
 // is anything that is not a regular file. A temporary file a killed save left
 // is removed first, never written through. On failure *error says why and the
 // file is as it was.
-bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error);
+enum class NewFileAccess {
+  kUsual,      // what the user's umask allows
+  kOwnerOnly,  // unsaved work kept for the user alone
+};
+bool ReplaceFileContents(const std::string& path, std::string_view bytes, std::string* error,
+                         NewFileAccess access = NewFileAccess::kUsual);
+// The temporary file a replacement of that path writes first (a killed one leaves it).
+std::string ReplacementTemporaryPath(const std::string& path);

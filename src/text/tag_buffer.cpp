@@ -16,7 +16,8 @@ void CTagBuffer::ConvertToWindows1252() {
   if (std::optional<std::string> bytes = Utf8ToCp1252(text_)) text_ = std::move(*bytes);
 }
 
-bool CTagBuffer::WriteToFile(const std::string& path, std::string* error) const {
+bool CTagBuffer::WriteToFile(const std::string& path, std::string* error,
+                             NewFileAccess access) const {
   if (text_.size() > kMaxDocumentBytes) {
     if (error) {
       *error = "The document needs " + GroupedCount(text_.size()) + " bytes, more than the " +
@@ -26,7 +27,7 @@ bool CTagBuffer::WriteToFile(const std::string& path, std::string* error) const 
     }
     return false;
   }
-  return ReplaceFileContents(path, text_, error);
+  return ReplaceFileContents(path, text_, error, access);
 }
 
 bool CTagBuffer::ReadFromFile(const std::string& path, std::string* error) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/file_replace.h"
+
 // A document file longer than this is refused.
 inline constexpr std::size_t kMaxDocumentBytes = 5'000'000;
 
@@ -43,7 +45,8 @@ class CTagBuffer {
   // Replaces the file through a temporary file beside it (ReplaceFileContents),
   // so that a failed write never destroys the previous file. Refuses more than
   // kMaxDocumentBytes, which ReadFromFile would refuse. On failure *error says why.
-  bool WriteToFile(const std::string& path, std::string* error = nullptr) const;
+  bool WriteToFile(const std::string& path, std::string* error = nullptr,
+                   NewFileAccess access = NewFileAccess::kUsual) const;
   // Refuses files larger than kMaxDocumentBytes and anything that is not a
   // regular file; the buffer is empty on failure.
   bool ReadFromFile(const std::string& path, std::string* error = nullptr);

@@ -1,12 +1,15 @@
 // The main window as a user meets it: its tabs, typing into the grid, closing.
 
 #include <QDir>
+#include <QAction>
 #include <QImage>
+#include <QMenuBar>
 #include <QScrollBar>
 
 #include <cstdio>
 
 #include "main_window_fixture.h"
+#include "qt/qt_menu_items.h"
 
 TEST_F(MainWindowTest, NewWorksheetShowsSummaryAndUntitledTabsOnTheWorkArea) {
   Start("");
@@ -115,4 +118,19 @@ TEST_F(MainWindowTest, EveryBudgetColumnShowsAtStartUpOnA1280By900Screen) {
   const PixelRect frame = dialog_->GetItemRect(kWindowItem);
   EXPECT_GE(frame.left, 0);
   EXPECT_LE(frame.right, 1280);
+}
+
+// The File menu shows as many recent documents as there are, and hides the rest.
+TEST_F(MainWindowTest, TheFileMenuShowsTheRecentDocumentsOnly) {
+  platform_.StoreRecentFiles({"/farms/Smith & Sons.vqn"});
+  Start("");
+  const QList<QAction*> first = PathToCommand(dialog_->MenuBar()->actions(), kCmdRecentFile1);
+  const QList<QAction*> second = PathToCommand(dialog_->MenuBar()->actions(), kCmdRecentFile1 + 1);
+  ASSERT_EQ(first.size(), 2);
+  ASSERT_EQ(second.size(), 2);
+  EXPECT_TRUE(first.back()->isVisible());
+  EXPECT_TRUE(first.back()->isEnabled());
+  EXPECT_EQ(first.back()->text().toStdString(), "&1 /farms/Smith && Sons.vqn");
+  EXPECT_FALSE(second.back()->isVisible());
+  platform_.StoreRecentFiles({});
 }

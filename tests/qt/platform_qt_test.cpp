@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QClipboard>
+#include <QDialog>
 #include <QDir>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -10,6 +11,10 @@
 #include <QMimeData>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <string>
+#include <vector>
 
 #include "platform/clipboard_transfer.h"
 #include "platform/app_message.h"
@@ -113,4 +118,40 @@ TEST_F(QtPlatformTest, AMessageBoxIsWideEnoughForItsWholeCaption) {
   App_MessageBox("Saved.");
   // Room beside the title for the window's icon and buttons, whatever draws them.
   EXPECT_GE(width, caption + 6 * QFontMetrics(QApplication::font()).height());
+}
+
+// Paths are bytes: one that is not UTF-8, or holds an '&', comes back as it was,
+// in another instance too.
+TEST_F(QtPlatformTest, RecentFilesComeBackByteForByteFromTheSettings) {
+  const std::vector<std::string> paths{"/farms/Smith & Sons.vqn", "/farms/\xE9t\xE9.vqn"};
+  platform_.StoreRecentFiles(paths);
+  EXPECT_EQ(platform_.LoadRecentFiles(), paths);
+  EXPECT_EQ(QtPlatform().LoadRecentFiles(), paths);
+  platform_.StoreRecentFiles({});
+  EXPECT_EQ(platform_.LoadRecentFiles(), std::vector<std::string>{});
+}
+
+TEST_F(QtPlatformTest, TimersRunOnTheirOwnOrWhenAScriptSaysAndNeverInsideAModalDialog) {
+  int runs = 0;
+  platform_.SetTimersByScript(true);
+  const int id = platform_.StartTimer(1, [&] { ++runs; });
+  QTest::qWait(30);
+  EXPECT_EQ(runs, 0);
+  EXPECT_TRUE(platform_.FireTimers());
+  EXPECT_EQ(runs, 1);
+
+  QDialog modal;
+  modal.setWindowModality(Qt::ApplicationModal);
+  modal.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&modal));
+  EXPECT_TRUE(platform_.FireTimers());
+  EXPECT_EQ(runs, 1);
+  modal.hide();
+  platform_.StopTimer(id);
+  EXPECT_FALSE(platform_.FireTimers());
+
+  platform_.SetTimersByScript(false);
+  const int own = platform_.StartTimer(1, [&] { ++runs; });
+  EXPECT_TRUE(QTest::qWaitFor([&] { return runs > 1; }, 2000));
+  platform_.StopTimer(own);
 }

@@ -5,9 +5,11 @@
 #include <QApplication>
 
 #include "qt/design_font.h"
+#include "support/private_state_folders.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  UsePrivateStateFolders();
   QApplication application(argc, argv);
   QApplication::setQuitOnLastWindowClosed(false);
   UseDesignFont();

@@ -1,6 +1,7 @@
 // herdwright --run: every script in tests/scripts on the desktop program's
 // real widgets prints what herdwright-cli run prints (support/script_files.h).
 
+#include "support/killed_program.h"
 #include "support/script_files.h"
 #include "support/script_printing.h"
 
@@ -46,6 +47,11 @@ TEST(QtRun, ReadsADashAsStandardInputAndNamesTheFailingLine) {
   const ProgramRun usage = RunIn(HERD_PROGRAM_PATH, "qt-usage", "--run");
   EXPECT_EQ(usage.status, 2);
   EXPECT_EQ(usage.err, "usage: herdwright --run SCRIPT|-\n");
+}
+
+// The start-up question comes before the desktop program's window shows.
+TEST(QtRun, OffersWhatAKilledProgramWrote) {
+  killed_program::ExpectTheNextStartRecovers(HERD_PROGRAM_PATH, "--run", "qt");
 }
 
 }  // namespace

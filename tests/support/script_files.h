@@ -43,7 +43,8 @@ struct ProgramRun {
 inline std::string Quoted(const fs::path& path) { return "'" + path.string() + "'"; }
 
 // Runs `program arguments` in a folder of its own with the sample ranch in it,
-// behind a wrapper command such as "timeout 20 " when one is given.
+// behind a wrapper command such as "timeout 20 " when one is given. The
+// program keeps its recovery files and settings in that folder too.
 inline ProgramRun RunIn(const std::string& program, const std::string& name,
                         const std::string& arguments, const std::string& input = "",
                         const std::string& wrapper = "") {
@@ -55,7 +56,9 @@ inline ProgramRun RunIn(const std::string& program, const std::string& name,
   fs::create_directories(folder / "bin");
   fs::copy_file(kTemplate, folder / "bin" / "TEMPLATE.vqn");
   std::ofstream(folder / "stdin") << input;
-  const std::string command = "cd " + Quoted(folder) + " && " + wrapper + Quoted(program) + " " +
+  const std::string command = "cd " + Quoted(folder) + " && XDG_STATE_HOME=" +
+                              Quoted(folder / "state") + " XDG_CONFIG_HOME=" +
+                              Quoted(folder / "config") + " " + wrapper + Quoted(program) + " " +
                               arguments + " <stdin >stdout 2>stderr";
   const int status = std::system(command.c_str());
   ProgramRun run;

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "document/temp_folder.h"
+#include "support/as_nobody.h"
 #include "text/tag_buffer.h"
 
 namespace {
@@ -25,19 +26,6 @@ bool Write(const std::string& path, std::string* error = nullptr) {
 }
 
 fs::perms Mode(const std::string& path) { return fs::status(path).permissions(); }
-
-// Runs the call as the unprivileged user "nobody", in a child process, and gives
-// its result; tests run as root, whom no file mode stops.
-bool AsNobody(const std::function<bool()>& call) {
-  const pid_t child = fork();
-  if (child == 0) {
-    const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
-    _exit(dropped && call() ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
 
 class ScopedUmask {
  public:
@@ -81,6 +69,21 @@ TEST(ReplaceFile, KeepsTheFilesPermissionsAndWritesThroughSymbolicLinks) {
   std::string error;
   EXPECT_FALSE(Write(folder.File("loop.vqn"), &error));
   EXPECT_FALSE(error.empty());
+}
+
+// Unsaved work kept aside is the user's alone from its first byte, whatever the
+// umask; once it exists, its mode is kept as any file's is.
+TEST(ReplaceFile, AnOwnerOnlyFileIsNeverReadableByOthers) {
+  TempFolder folder;
+  ScopedUmask mask(0);
+  const std::string path = folder.File("recovery.vqn");
+  std::string error;
+  ASSERT_TRUE(ReplaceFileContents(path, kBytes, &error, NewFileAccess::kOwnerOnly)) << error;
+  EXPECT_EQ(Mode(path), fs::perms(0600));
+  fs::permissions(path, fs::perms(0640));
+  ASSERT_TRUE(ReplaceFileContents(path, "again", &error, NewFileAccess::kOwnerOnly)) << error;
+  EXPECT_EQ(Mode(path), fs::perms(0640));
+  EXPECT_EQ(ReadBytes(path), "again");
 }
 
 TEST(ReplaceFile, RefusesAReadOnlyFileAndWhatIsNotAFile) {

@@ -1,0 +1,7 @@
+#include "support/private_state_folders.h"
+
+namespace {
+
+[[maybe_unused]] const bool kInstalled = (UsePrivateStateFolders(), true);
+
+}  // namespace
