@@ -1,0 +1,60 @@
+#include "document/undo_stack.h"
+
+void UndoStack::Push(std::unique_ptr<UndoCommand> command) {
+  if (!command) return;
+  if (index_ < steps_.size()) {
+    // The clean point lay on the branch cut off: no step reaches it again.
+    if (cleanReachable_ && clean_ > index_) cleanReachable_ = false;
+    steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(index_), steps_.end());
+  }
+  // Keystrokes go into the step before, unless the file was saved between them.
+  if (index_ > 0 && !(cleanReachable_ && clean_ == index_) && steps_.back()->MergeWith(*command))
+    return;
+  steps_.push_back(std::move(command));
+  ++index_;
+  if (steps_.size() <= limit_) return;
+  steps_.pop_front();
+  --index_;
+  if (clean_ == 0) {
+    cleanReachable_ = false;
+  } else {
+    --clean_;
+  }
+}
+
+const UndoCommand* UndoStack::Undo(CBudgetWorksheet& worksheet) {
+  if (!CanUndo()) return nullptr;
+  UndoCommand& step = *steps_[--index_];
+  step.Undo(worksheet);
+  return &step;
+}
+
+const UndoCommand* UndoStack::Redo(CBudgetWorksheet& worksheet) {
+  if (!CanRedo()) return nullptr;
+  UndoCommand& step = *steps_[index_++];
+  step.Redo(worksheet);
+  return &step;
+}
+
+std::string UndoStack::UndoText() const { return CanUndo() ? steps_[index_ - 1]->Text() : ""; }
+
+std::string UndoStack::RedoText() const { return CanRedo() ? steps_[index_]->Text() : ""; }
+
+void UndoStack::SetClean() {
+  clean_ = index_;
+  cleanReachable_ = true;
+}
+
+void UndoStack::SetCleanUnreachable() { cleanReachable_ = false; }
+
+void UndoStack::Clear() {
+  steps_.clear();
+  index_ = 0;
+  SetClean();
+}
+
+std::size_t UndoStack::HeldBytes() const {
+  std::size_t bytes = 0;
+  for (const auto& step : steps_) bytes += step->HeldBytes();
+  return bytes;
+}
