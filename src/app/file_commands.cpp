@@ -9,6 +9,7 @@
 #include "app/document_title.h"
 #include "app/main_grid.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
@@ -46,6 +47,7 @@ void SaveTo(const std::string& path) {
 
 bool OpenDocumentFile(const std::string& path) {
   CBudgetWorksheet& document = App_Document();
+  MarkDocumentClean(true);
   // A failed open leaves an emptied worksheet: it must not keep the old file's
   // name, or the next Save would overwrite that file with it.
   if (!document.Open(path)) {
@@ -68,6 +70,7 @@ void NewWorksheet(Dialog& window) {
   ResetGridScrollMemory();
   RebuildTabs(window);
   SetDocumentTitle();
+  MarkDocumentClean(true);
 }
 
 void OpenWorksheet(Dialog& window) {
@@ -81,7 +84,7 @@ void OpenWorksheet(Dialog& window) {
   ResetGridScrollMemory();
   RebuildTabs(window);
   ShowFirstBudget(window);
-  if (chosen) App_State().modified = refreshed;
+  if (refreshed) MarkDocumentChanged();
   window.Repaint();
 }
 

@@ -1,5 +1,6 @@
 #include "platform/resource_ids.h"
 #include "app/app_resources.h"
+#include "platform/menu_items.h"
 
 namespace {
 
@@ -20,6 +21,12 @@ MenuTemplate BuildMainMenu() {
       Item(kCmdPrint, "&Print VQRN Report..."),
       Separator(),
       Item(kCmdExit, "E&xit"),
+  };
+  // Greyed until there is a step to undo or redo.
+  MenuItem edit{0, "&Edit", false, {}};
+  edit.submenu = {
+      {kCmdUndo, "&Undo\tCtrl+Z", true, {}},
+      {kCmdRedo, "&Redo\tCtrl+Y", true, {}},
   };
   MenuItem view{0, "&View", false, {}};
   view.submenu = {
@@ -42,7 +49,7 @@ MenuTemplate BuildMainMenu() {
       Separator(),
       Item(kCmdAbout, "&About Herdwright"),
   };
-  return {kMenuMain, {file, view, help}};
+  return {kMenuMain, {file, edit, view, help}};
 }
 
 }  // namespace
@@ -52,4 +59,9 @@ const MenuTemplate& MainMenuTemplate() {
   return menu;
 }
 
-const MenuItem& ViewMenu() { return MainMenuTemplate().items[1]; }
+const MenuItem& ViewMenu() {
+  for (const MenuItem& item : MainMenuTemplate().items) {
+    if (FindMenuItem(item.submenu, kCmdInterest)) return item;
+  }
+  return MainMenuTemplate().items.front();
+}

@@ -1,5 +1,7 @@
 #include "document/undo_stack.h"
 
+#include <algorithm>
+
 void UndoStack::Push(std::unique_ptr<UndoCommand> command) {
   if (!command) return;
   if (index_ < steps_.size()) {
@@ -39,6 +41,16 @@ const UndoCommand* UndoStack::Redo(CBudgetWorksheet& worksheet) {
 std::string UndoStack::UndoText() const { return CanUndo() ? steps_[index_ - 1]->Text() : ""; }
 
 std::string UndoStack::RedoText() const { return CanRedo() ? steps_[index_]->Text() : ""; }
+
+bool UndoStack::IsModified() const {
+  if (!cleanReachable_) return true;
+  const std::size_t low = std::min(clean_, index_);
+  const std::size_t high = std::max(clean_, index_);
+  for (std::size_t i = low; i < high; ++i) {
+    if (!steps_[i]->KeepsFileMatch()) return true;
+  }
+  return false;
+}
 
 void UndoStack::SetClean() {
   clean_ = index_;

@@ -30,6 +30,14 @@ class UndoCommand {
   // Takes the later step into this one (keystrokes of one field); false when
   // they stay apart.
   virtual bool MergeWith(const UndoCommand& /*later*/) { return false; }
+
+  // A step that leaves the document as good as its file (a new empty tab):
+  // the document stays unmodified across it.
+  bool KeepsFileMatch() const { return keepsFileMatch_; }
+  void SetKeepsFileMatch() { keepsFileMatch_ = true; }
+
+ private:
+  bool keepsFileMatch_ = false;
 };
 
 class UndoStack {
@@ -53,7 +61,7 @@ class UndoStack {
   // The document differs from its file in a way no step undoes (a file whose
   // interest rows were brought up to date on opening).
   void SetCleanUnreachable();
-  bool IsModified() const { return !cleanReachable_ || clean_ != index_; }
+  bool IsModified() const;
   // Forgets every step; the document is clean.
   void Clear();
 
