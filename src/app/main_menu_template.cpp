@@ -65,3 +65,7 @@ const MenuItem& ViewMenu() {
   }
   return MainMenuTemplate().items.front();
 }
+
+std::vector<KeyCommand> EditKeys() {
+  return {{"Ctrl+Z", kCmdUndo}, {"Ctrl+Y", kCmdRedo}, {"Ctrl+Shift+Z", kCmdRedo}};
+}
