@@ -120,7 +120,7 @@ void HeaderEdited(Dialog& window, int id) {
     std::string before = DocumentFieldEdit::Field(document, id);
     document.SetField(id, text);
     auto step = std::make_unique<DocumentFieldEdit>(document, id, std::move(before));
-    if (step->Changed()) RecordStep(std::move(step));
+    if (!step->ChangesNothing()) RecordStep(std::move(step));
   } else if (CCropBudget* budget = CurrentBudget(window)) {
     BudgetEditRecorder recorder(App_Document(), tab - 1, -1);
     recorder.SetMergeField(id);

@@ -151,6 +151,14 @@ std::size_t BudgetEditCommand::HeldBytes() const {
   return bytes;
 }
 
+bool BudgetEditCommand::ChangesNothing() const {
+  if (header_ && !(header_->first == header_->second)) return false;
+  for (const LineChange& change : changes_) {
+    if (change.before != change.after) return false;
+  }
+  return true;
+}
+
 bool BudgetEditCommand::MergeWith(const UndoCommand& later) {
   const auto* next = dynamic_cast<const BudgetEditCommand*>(&later);
   if (!next || mergeField_ == 0 || next->mergeField_ != mergeField_ || next->budget_ != budget_)

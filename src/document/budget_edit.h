@@ -63,6 +63,7 @@ class BudgetEditCommand : public UndoCommand {
   UndoScope Scope() const override;
   std::size_t HeldBytes() const override;
   bool MergeWith(const UndoCommand& later) override;
+  bool ChangesNothing() const override;
 
  private:
   int budget_;

@@ -16,7 +16,7 @@ class DocumentFieldEdit : public UndoCommand {
   UndoScope Scope() const override { return {UndoScope::kWholeDocument, -1, true}; }
   std::size_t HeldBytes() const override;
   bool MergeWith(const UndoCommand& later) override;
-  bool Changed() const { return before_ != after_; }
+  bool ChangesNothing() const override { return before_ == after_; }
 
   // The field as the worksheet holds it.
   static const std::string& Field(const CBudgetWorksheet& worksheet, int field);

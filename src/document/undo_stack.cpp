@@ -10,8 +10,13 @@ void UndoStack::Push(std::unique_ptr<UndoCommand> command) {
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(index_), steps_.end());
   }
   // Keystrokes go into the step before, unless the file was saved between them.
-  if (index_ > 0 && !(cleanReachable_ && clean_ == index_) && steps_.back()->MergeWith(*command))
+  if (index_ > 0 && !(cleanReachable_ && clean_ == index_) && steps_.back()->MergeWith(*command)) {
+    if (steps_.back()->ChangesNothing()) {
+      steps_.pop_back();
+      --index_;
+    }
     return;
+  }
   steps_.push_back(std::move(command));
   ++index_;
   if (steps_.size() <= limit_) return;

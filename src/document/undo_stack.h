@@ -30,6 +30,9 @@ class UndoCommand {
   // Takes the later step into this one (keystrokes of one field); false when
   // they stay apart.
   virtual bool MergeWith(const UndoCommand& /*later*/) { return false; }
+  // True once merging has brought the step back to where it began (a text
+  // typed and rubbed out again).
+  virtual bool ChangesNothing() const { return false; }
 
   // A step that leaves the document as good as its file (a new empty tab):
   // the document stays unmodified across it.
