@@ -5,31 +5,6 @@
 
 namespace {
 
-// The section and index of a line place, found by walking the chains.
-bool FindSlot(const CCropBudget& budget, const LineSlot* slot, int* section, int* index) {
-  for (std::size_t s = 0; s < budget.sections.size(); ++s) {
-    int i = 0;
-    for (const LineSlot* link = &budget.sections[s];; link = &(*link)->next, ++i) {
-      if (link == slot) {
-        *section = static_cast<int>(s);
-        *index = i;
-        return true;
-      }
-      if (!*link) break;
-    }
-  }
-  return false;
-}
-
-int IndexOf(const CCropBudget& budget, int section, const CBudgetLine* wanted) {
-  int i = 0;
-  for (const CBudgetLine* line = budget.sections[static_cast<std::size_t>(section)].get(); line;
-       line = line->next.get(), ++i) {
-    if (line == wanted) return i;
-  }
-  return -1;
-}
-
 const CBudgetLine* LineAt(const CCropBudget& budget, int section, int index) {
   const CBudgetLine* line = budget.sections[static_cast<std::size_t>(section)].get();
   for (; line && index > 0; --index) line = line->next.get();
@@ -52,21 +27,18 @@ void Apply(CCropBudget& budget, const LineChange& change, const std::optional<Li
 
 }  // namespace
 
+// Every walk here is paid on each typed cell, so the place is found once and
+// the change told apart by the lines' addresses rather than by counting.
 BudgetEditRecorder::BudgetEditRecorder(CBudgetWorksheet& worksheet, int budget, int row)
     : worksheet_(worksheet), position_(budget), budget_(worksheet.GetBudget(budget)) {
   if (!budget_) return;
-  CCropBudget& watched = *worksheet.GetBudget(budget);
-  header_ = BudgetHeader::Of(watched);
-  if (const LineSlot* slot = row >= 0 ? watched.GetLineSlot(row) : nullptr;
-      slot && FindSlot(watched, slot, &section_, &index_)) {
-    line_ = slot->get();
-    if (line_) lineBefore_ = LineState::Of(*line_);
-    sectionLength_ = watched.CountLines(section_);
-  }
-  for (const CBudgetLine* line = watched.sections[kSectionOperating].get(); line;
-       line = line->next.get()) {
-    if (line->source == kSourceInterest && line != line_)
-      interestRows_.emplace_back(line, LineState::Of(*line));
+  header_ = BudgetHeader::Of(*budget_);
+  if (row >= 0 && budget_->GetLinePlace(row, &section_, &index_)) {
+    line_ = LineAt(*budget_, section_, index_);
+    if (line_) {
+      lineBefore_ = LineState::Of(*line_);
+      next_ = line_->next.get();
+    }
   }
 }
 
@@ -79,29 +51,22 @@ std::unique_ptr<UndoCommand> BudgetEditRecorder::Finish(std::string text, bool* 
   }
   std::vector<LineChange> changes;
   if (section_ >= 0) {
-    const int length = budget->CountLines(section_);
     const CBudgetLine* now = LineAt(*budget, section_, index_);
     LineChange change{section_, index_, {}, {}};
-    if (length == sectionLength_ + 1 && now) {
-      change.after = LineState::Of(*now);
-    } else if (length == sectionLength_ - 1 && lineBefore_) {
-      change.before = lineBefore_;
-    } else if (length == sectionLength_) {
-      if (lineBefore_ && now) {
+    if (now == line_) {
+      if (now) {
         LineState after = LineState::Of(*now);
         if (!(after == *lineBefore_)) change = {section_, index_, lineBefore_, std::move(after)};
       }
-    } else if (lost) {
-      *lost = true;
+    } else if (now && now->next.get() == line_) {
+      change.after = LineState::Of(*now);
+    } else if (line_ && now == next_) {
+      change.before = lineBefore_;
+    } else {
+      if (lost) *lost = true;
+      return nullptr;
     }
     if (change.before || change.after) changes.push_back(std::move(change));
-  }
-  for (auto& [line, before] : interestRows_) {
-    const int index = IndexOf(*budget, kSectionOperating, line);
-    if (index < 0) continue;
-    LineState after = LineState::Of(*line);
-    if (after == before) continue;
-    changes.push_back({kSectionOperating, index, std::move(before), std::move(after)});
   }
   std::optional<std::pair<BudgetHeader, BudgetHeader>> header;
   if (BudgetHeader after = BudgetHeader::Of(*budget); !(after == header_))
@@ -128,6 +93,7 @@ void BudgetEditCommand::Undo(CBudgetWorksheet& worksheet) {
   for (auto change = changes_.rbegin(); change != changes_.rend(); ++change)
     Apply(*budget, *change, change->after, change->before);
   if (header_) header_->first.PutInto(*budget);
+  budget->UpdateOperatingInterest(false);
 }
 
 void BudgetEditCommand::Redo(CBudgetWorksheet& worksheet) {
@@ -135,6 +101,7 @@ void BudgetEditCommand::Redo(CBudgetWorksheet& worksheet) {
   if (!budget) return;
   for (const LineChange& change : changes_) Apply(*budget, change, change.before, change.after);
   if (header_) header_->second.PutInto(*budget);
+  budget->UpdateOperatingInterest(false);
 }
 
 UndoScope BudgetEditCommand::Scope() const {

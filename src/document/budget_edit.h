@@ -1,7 +1,9 @@
 #pragma once
 // A change inside one budget, kept as the few lines it replaced, put in or took
 // out and its header before and after: a typed cell, a header field, a row
-// command. The operating interest row, which follows the costs, is watched too.
+// command. The operating interest row is not kept: it is a function of the
+// costs and the header, brought up to date whenever the budget is shown or
+// edited, so undo and redo work it out again to the same bits.
 
 #include <memory>
 #include <optional>
@@ -44,10 +46,9 @@ class BudgetEditRecorder {
   BudgetHeader header_;
   int section_ = -1;
   int index_ = 0;
-  int sectionLength_ = 0;
-  const CBudgetLine* line_ = nullptr;
+  const CBudgetLine* line_ = nullptr;  // the line at the place, or none
+  const CBudgetLine* next_ = nullptr;  // the line after it
   std::optional<LineState> lineBefore_;
-  std::vector<std::pair<const CBudgetLine*, LineState>> interestRows_;
   int mergeField_ = 0;
   int editedRow_ = -1;
 };
