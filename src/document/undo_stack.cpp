@@ -7,19 +7,32 @@ void UndoStack::Push(std::unique_ptr<UndoCommand> command) {
   if (index_ < steps_.size()) {
     // The clean point lay on the branch cut off: no step reaches it again.
     if (cleanReachable_ && clean_ > index_) cleanReachable_ = false;
+    for (std::size_t i = index_; i < steps_.size(); ++i) heldBytes_ -= steps_[i]->HeldBytes();
     steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(index_), steps_.end());
   }
   // Keystrokes go into the step before, unless the file was saved between them.
-  if (index_ > 0 && !(cleanReachable_ && clean_ == index_) && steps_.back()->MergeWith(*command)) {
-    if (steps_.back()->ChangesNothing()) {
-      steps_.pop_back();
-      --index_;
+  if (index_ > 0 && !(cleanReachable_ && clean_ == index_)) {
+    UndoCommand& top = *steps_.back();
+    const std::size_t bytes = top.HeldBytes();
+    if (top.MergeWith(*command)) {
+      heldBytes_ -= bytes;
+      if (top.ChangesNothing()) {
+        steps_.pop_back();
+        --index_;
+      } else {
+        heldBytes_ += top.HeldBytes();
+      }
+      return;
     }
-    return;
   }
+  heldBytes_ += command->HeldBytes();
   steps_.push_back(std::move(command));
   ++index_;
-  if (steps_.size() <= limit_) return;
+  while (steps_.size() > limit_ || (heldBytes_ > byteLimit_ && steps_.size() > 1)) DropOldest();
+}
+
+void UndoStack::DropOldest() {
+  heldBytes_ -= steps_.front()->HeldBytes();
   steps_.pop_front();
   --index_;
   if (clean_ == 0) {
@@ -66,12 +79,7 @@ void UndoStack::SetCleanUnreachable() { cleanReachable_ = false; }
 
 void UndoStack::Clear() {
   steps_.clear();
+  heldBytes_ = 0;
   index_ = 0;
   SetClean();
-}
-
-std::size_t UndoStack::HeldBytes() const {
-  std::size_t bytes = 0;
-  for (const auto& step : steps_) bytes += step->HeldBytes();
-  return bytes;
 }

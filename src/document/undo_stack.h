@@ -43,11 +43,16 @@ class UndoCommand {
   bool keepsFileMatch_ = false;
 };
 
+// Keeps at most `limit` steps, and drops the oldest while the steps hold more
+// than `byteLimit` bytes (the newest step always stays): a few "Copy Values"
+// on a large document must not take the memory a thousand typed cells need.
 class UndoStack {
  public:
   static constexpr std::size_t kDefaultLimit = 1000;
+  static constexpr std::size_t kDefaultByteLimit = 64u << 20;
 
-  explicit UndoStack(std::size_t limit = kDefaultLimit) : limit_(limit) {}
+  explicit UndoStack(std::size_t limit = kDefaultLimit, std::size_t byteLimit = kDefaultByteLimit)
+      : limit_(limit), byteLimit_(byteLimit) {}
 
   // A change already made to the document; the steps undone before it go.
   void Push(std::unique_ptr<UndoCommand> command);
@@ -70,12 +75,16 @@ class UndoStack {
 
   std::size_t Count() const { return steps_.size(); }
   std::size_t Index() const { return index_; }
-  std::size_t HeldBytes() const;
+  std::size_t HeldBytes() const { return heldBytes_; }
 
  private:
+  void DropOldest();
+
   std::deque<std::unique_ptr<UndoCommand>> steps_;
   std::size_t index_ = 0;  // steps before it are done
   std::size_t clean_ = 0;
   bool cleanReachable_ = true;
   std::size_t limit_;
+  std::size_t byteLimit_;
+  std::size_t heldBytes_ = 0;
 };

@@ -81,6 +81,19 @@ TEST_F(History, TheCapDropsTheOldestStepAndTheCleanPointWithIt) {
   EXPECT_TRUE(stack.IsModified());
 }
 
+TEST_F(History, TheBytesTheStepsHoldAreCappedButTheNewestStepStays) {
+  UndoStack small(1000, 2);
+  for (char letter : {'a', 'b', 'c'}) {
+    worksheet.name += letter;
+    small.Push(std::make_unique<Letter>(letter));
+  }
+  EXPECT_EQ(small.Count(), 2u);
+  EXPECT_EQ(small.HeldBytes(), 2u);
+  UndoStack tiny(1000, 0);
+  tiny.Push(std::make_unique<Letter>('d'));
+  EXPECT_EQ(tiny.Count(), 1u);
+}
+
 TEST_F(History, KeystrokesMergeButNotAcrossASave) {
   Type('a', true);
   Type('b', true);
