@@ -92,6 +92,11 @@ void WorksheetChange::Restore(CBudgetWorksheet& worksheet, const std::vector<Bud
   worksheet.lists.ReadTags(fields.lists, 0, fields.lists.size());
 }
 
+UndoScope WorksheetChange::Scope() const {
+  const bool oneBudget = before_.size() <= 1 && after_.size() <= 1 && before_.size() + after_.size() > 0;
+  return {oneBudget ? first_ : UndoScope::kWholeDocument, -1, false};
+}
+
 std::size_t WorksheetChange::HeldBytes() const {
   std::size_t bytes = sizeof(*this) + text_.capacity();
   for (const auto* parts : {&fieldsBefore_, &fieldsAfter_}) {

@@ -53,7 +53,9 @@ class WorksheetChange : public UndoCommand {
   void Undo(CBudgetWorksheet& worksheet) override;
   void Redo(CBudgetWorksheet& worksheet) override;
   std::string Text() const override { return text_; }
-  UndoScope Scope() const override { return {}; }
+  // One budget put in, taken out or changed comes forward; several leave the
+  // tab shown as it is.
+  UndoScope Scope() const override;
   std::size_t HeldBytes() const override;
 
  private:

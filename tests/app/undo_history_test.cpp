@@ -248,17 +248,6 @@ TEST_F(UndoHistoryTest, UndoingEveryStepLeavesTheDocumentUnmodifiedAndSavingMove
   EXPECT_TRUE(App_IsModified());
 }
 
-TEST_F(UndoHistoryTest, AChangeAfterAnUndoCutsOffTheStepsUndone) {
-  TypeInCell(kCalvesRow, 5, "200");
-  Command(kCmdUndo);
-  TypeInCell(kCalvesRow, 5, "150");
-  EXPECT_FALSE(App_UndoStack().CanRedo());
-  Command(kCmdUndo);
-  EXPECT_EQ(Cell(kCalvesRow, 5), "$ 185.00");
-  Command(kCmdRedo);
-  EXPECT_EQ(Cell(kCalvesRow, 5), "$ 150.00");
-}
-
 TEST_F(UndoHistoryTest, TheEditMenuNamesTheStepAndGreysWhenThereIsNone) {
   const auto item = [this](int command) { return *FindMenuItem(window->MenuBar(), command); };
   EXPECT_TRUE(item(kCmdUndo).grayed);
@@ -287,20 +276,6 @@ TEST_F(UndoHistoryTest, UndoInACellBeingTypedIntoTakesBackTheTypingOnly) {
   EXPECT_EQ(Cell(kCalvesRow, 5), "$ 200.00");
   Command(kCmdUndo);
   EXPECT_EQ(Cell(kCalvesRow, 5), "$ 185.00");
-}
-
-TEST_F(UndoHistoryTest, AnUndoneTabDeletionBringsTheSameBudgetBackBehindTheOpenAnalysis) {
-  ClickTab(2);
-  Command(kCmdBreakeven);
-  platform.Answers().QueueAnswer(kIdYes);
-  Command(kCmdDeleteTab);
-  EXPECT_EQ(TabLabels().size(), 2u);
-  Command(kCmdUndo);
-  EXPECT_EQ(TabLabels(), (std::vector<std::string>{"Summary", "CC-09", "EL-21"}));
-  // The analysis follows the tab shown, never a budget freed by the undo.
-  ClickTab(2);
-  Command(kCmdRedo);
-  EXPECT_EQ(TabLabels().size(), 2u);
 }
 
 }  // namespace

@@ -105,18 +105,6 @@ TEST_F(History, KeystrokesMergeButNotAcrossASave) {
   EXPECT_FALSE(stack.IsModified());
 }
 
-TEST_F(History, StepsThatKeepTheFileMatchLeaveTheDocumentUnmodified) {
-  auto step = std::make_unique<Letter>('a');
-  step->SetKeepsFileMatch();
-  worksheet.name += 'a';
-  stack.Push(std::move(step));
-  EXPECT_FALSE(stack.IsModified());
-  Type('b');
-  EXPECT_TRUE(stack.IsModified());
-  stack.Undo(worksheet);
-  EXPECT_FALSE(stack.IsModified());
-}
-
 // A budget of a returns line and two operating lines, with its interest row.
 class BudgetSteps : public ::testing::Test {
  protected:
@@ -197,13 +185,6 @@ TEST_F(BudgetSteps, AChangeBeyondTheWatchedPlaceIsReportedLost) {
   bool lost = false;
   recorder.Finish("step", &lost);
   EXPECT_TRUE(lost);
-}
-
-TEST_F(BudgetSteps, NothingChangedMakesNoStep) {
-  BudgetEditRecorder recorder(worksheet, 0, kHayRow);
-  std::string message;
-  Budget().SetValue(kHayRow, 1, "Hay", &message);
-  EXPECT_EQ(recorder.Finish("step"), nullptr);
 }
 
 TEST_F(BudgetSteps, AWorksheetChangeKeepsTheBudgetsThatStayAndOnlyTheOnesThatDiffer) {
