@@ -40,23 +40,31 @@ std::unique_ptr<UndoCommand> WorksheetSnapshot::Finish(const CBudgetWorksheet& w
                                  std::make_move_iterator(now.end() - static_cast<std::ptrdiff_t>(tail)));
   old.clear();
   now.clear();
+  // Lists left as they were are left alone by undo and redo too: read back from
+  // their markup, amounts would keep only the file's decimals.
+  const bool listsSame = before_.lists == after.lists;
+  if (listsSame) {
+    before_.lists.clear();
+    after.lists.clear();
+  }
   const bool fieldsSame = before_.name == after.name && before_.phone == after.phone &&
-                          before_.address == after.address && before_.lists == after.lists;
+                          before_.address == after.address && listsSame;
   if (removed.empty() && added.empty() && fieldsSame) return nullptr;
   return std::make_unique<WorksheetChange>(std::move(text), std::max(range_.first, 0) + static_cast<int>(first),
                                            std::move(removed), std::move(added),
-                                           std::move(before_), std::move(after));
+                                           std::move(before_), std::move(after), !listsSame);
 }
 
 WorksheetChange::WorksheetChange(std::string text, int first, std::vector<BudgetState> before,
                                  std::vector<BudgetState> after, WorksheetParts fieldsBefore,
-                                 WorksheetParts fieldsAfter)
+                                 WorksheetParts fieldsAfter, bool listsChanged)
     : text_(std::move(text)),
       first_(first),
       before_(std::move(before)),
       after_(std::move(after)),
       fieldsBefore_(std::move(fieldsBefore)),
-      fieldsAfter_(std::move(fieldsAfter)) {}
+      fieldsAfter_(std::move(fieldsAfter)),
+      listsChanged_(listsChanged) {}
 
 void WorksheetChange::Undo(CBudgetWorksheet& worksheet) {
   Restore(worksheet, after_, before_, fieldsBefore_);
@@ -88,6 +96,7 @@ void WorksheetChange::Restore(CBudgetWorksheet& worksheet, const std::vector<Bud
   worksheet.name = fields.name;
   worksheet.phone = fields.phone;
   worksheet.address = fields.address;
+  if (!listsChanged_) return;
   worksheet.lists.Clear();
   worksheet.lists.ReadTags(fields.lists, 0, fields.lists.size());
 }

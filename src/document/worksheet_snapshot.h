@@ -2,7 +2,8 @@
 // A change that may reach every budget and the whole-farm lists: a tab put in,
 // deleted or imported, the interest dialog, a list window's edit, "Copy Values
 // to ...". The worksheet is taken before the change; the step keeps only the
-// budgets that differ afterwards (in memory, exactly) and the lists' markup.
+// budgets that differ afterwards (in memory, exactly) and, when they changed,
+// the lists' markup (their amounts as a file keeps them).
 
 #include <memory>
 #include <string>
@@ -48,7 +49,7 @@ class WorksheetChange : public UndoCommand {
   // there that the change replaced, and those it left in their place.
   WorksheetChange(std::string text, int first, std::vector<BudgetState> before,
                   std::vector<BudgetState> after, WorksheetParts fieldsBefore,
-                  WorksheetParts fieldsAfter);
+                  WorksheetParts fieldsAfter, bool listsChanged);
 
   void Undo(CBudgetWorksheet& worksheet) override;
   void Redo(CBudgetWorksheet& worksheet) override;
@@ -69,4 +70,5 @@ class WorksheetChange : public UndoCommand {
   // The producer's fields and the lists, the budgets left empty.
   WorksheetParts fieldsBefore_;
   WorksheetParts fieldsAfter_;
+  bool listsChanged_;
 };

@@ -212,4 +212,17 @@ TEST_F(BudgetSteps, AWorksheetChangeKeepsTheBudgetsThatStayAndOnlyTheOnesThatDif
   EXPECT_EQ(again.Finish(worksheet, "step"), nullptr);
 }
 
+TEST_F(BudgetSteps, ListsAStepLeftAloneKeepEveryDecimal) {
+  worksheet.lists.pOperatingExpenses = std::make_unique<CExpenseLne>();
+  worksheet.lists.pOperatingExpenses->total = 1234.56789;
+  WorksheetSnapshot snapshot(worksheet);
+  Budget().title = "Changed";
+  std::unique_ptr<UndoCommand> step = snapshot.Finish(worksheet, "step");
+  ASSERT_NE(step, nullptr);
+  step->Undo(worksheet);
+  step->Redo(worksheet);
+  ASSERT_NE(worksheet.lists.pOperatingExpenses, nullptr);
+  EXPECT_EQ(worksheet.lists.pOperatingExpenses->total, 1234.56789);
+}
+
 }  // namespace
