@@ -17,3 +17,5 @@ const DialogTemplate& PrintReportDialogTemplate(); // 125
 
 // The "&View" entry of the main menu, which "Options >>" also offers.
 const MenuItem& ViewMenu();
+// Undo and redo by key in a window without a menu bar.
+std::vector<KeyCommand> EditKeys();

@@ -8,6 +8,7 @@
 
 #include "grid/grid_host.h"
 #include "platform/dialog_template.h"
+#include "document/undo_stack.h"
 #include "reports/budget_analysis.h"
 
 class Dialog;
@@ -43,7 +44,8 @@ struct AppState {
   std::string documentPath;
   bool hasFileName = false;
   std::string documentFileName;
-  bool modified = false;
+  bool modified = false;  // follows the history: see app/undo_history.h
+  UndoStack undo;
 
   int printFlags = kDefaultPrintFlags;
   std::array<GridTopLeft, kGridMemoryTabs> gridMemory{};

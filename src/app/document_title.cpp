@@ -5,6 +5,7 @@
 
 #include "app/app_state.h"
 #include "app/command_line.h"
+#include "app/undo_history.h"
 #include "text/number_text.h"
 #include "platform/app_message.h"
 #include "platform/dialog.h"
@@ -33,7 +34,7 @@ std::tm LocalTime(std::time_t when) {
 
 void SetDocumentTitle(std::string_view path) {
   AppState& state = App_State();
-  state.modified = false;
+  MarkDocumentClean(false);
   if (path.empty()) {
     state.hasFileName = false;
     state.documentPath.clear();
@@ -49,7 +50,7 @@ void SetDocumentTitle(std::string_view path) {
   }
 }
 
-void SetDocumentModified() { App_State().modified = true; }
+void SetDocumentModified() { MarkDocumentChanged(); }
 
 std::string GetDocumentFileName() {
   const AppState& state = App_State();

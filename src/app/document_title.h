@@ -8,6 +8,7 @@
 // After a file was written or read (with its path) or for a new worksheet (an
 // empty path): clears the modified flag and sets the caption.
 void SetDocumentTitle(std::string_view path = {});
+// A change that no step of the history undoes.
 void SetDocumentModified();
 
 // The file-name part of the current path; empty while the worksheet has no file.

@@ -11,6 +11,7 @@
 #include "app/main_grid.h"
 #include "app/recent_files.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
@@ -55,7 +56,7 @@ void ShowOpenedDocument(Dialog& window, bool chosen, const std::string& path) {
   ResetGridScrollMemory();
   RebuildTabs(window);
   ShowFirstBudget(window);
-  if (chosen) App_State().modified = refreshed;
+  if (refreshed) MarkDocumentChanged();
   window.Repaint();
 }
 
@@ -67,6 +68,7 @@ constexpr std::string_view kOpenDiscardsQuestion =
 bool OpenDocumentFile(const std::string& path) {
   App_DiscardRecovery();
   CBudgetWorksheet& document = App_Document();
+  MarkDocumentClean(true);
   // A failed open leaves an emptied worksheet: it must not keep the old file's
   // name, or the next Save would overwrite that file with it.
   if (!document.Open(path)) {
@@ -91,6 +93,7 @@ void NewWorksheet(Dialog& window) {
   ResetGridScrollMemory();
   RebuildTabs(window);
   SetDocumentTitle();
+  MarkDocumentClean(true);
 }
 
 void OpenWorksheet(Dialog& window) {

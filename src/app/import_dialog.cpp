@@ -8,11 +8,12 @@
 #include "app/app_resources.h"
 #include "app/app_state.h"
 #include "app/command_line.h"
-#include "app/document_title.h"
+#include "app/undo_history.h"
 #include "app/tab_view.h"
 #include "app/window_geometry.h"
 #include "document/budget_import.h"
 #include "document/worksheet.h"
+#include "document/worksheet_snapshot.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
 #include "platform/resource_ids.h"
@@ -82,6 +83,8 @@ void ImportSelected(Dialog& dialog) {
   }
   CBudgetWorksheet* source = SourceOf(dialog);
   Dialog* main = App_GetMainWindow();
+  // The budgets chosen together come in, and go out again, as one step.
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::From(App_Document().CountBudgets()));
   for (int i = 0; i < count; ++i) {
     const CCropBudget* budget = source != nullptr ? source->GetBudget(i) : nullptr;
     if (budget == nullptr) {
@@ -96,9 +99,9 @@ void ImportSelected(Dialog& dialog) {
       SelectTab(*main, position + 1);
     }
     dialog.SetItemSelected(kIdcImportList, i, false);
-    // Unlike a new empty tab, imported budgets are work a save must not lose.
-    SetDocumentModified();
   }
+  // Unlike a new empty tab, imported budgets are work a save must not lose.
+  RecordWorksheetChange(snapshot, "Import");
 }
 
 void Initialise(Dialog& dialog) {

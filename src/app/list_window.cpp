@@ -5,12 +5,13 @@
 
 #include "app/app_main.h"
 #include "app/app_state.h"
-#include "app/document_title.h"
 #include "app/popup_menus.h"
 #include "app/print_commands.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
 #include "app/window_geometry.h"
 #include "document/worksheet.h"
+#include "document/worksheet_snapshot.h"
 #include "farm/budget_column_name.h"
 #include "farm/distribution.h"
 #include "grid/grid_engine.h"
@@ -135,6 +136,15 @@ int MinimumWidth(const OpenList& open) {
   return width;
 }
 
+void LabelTabs(const OpenList& open) {
+  const ListWindow& window = open.window;
+  if (!window.tabStripId || !window.tabLabels) return;
+  open.dialog.DeleteAllTabs(window.tabStripId);
+  int index = 0;
+  for (const std::string& label : window.tabLabels(App_Document()))
+    open.dialog.InsertTab(window.tabStripId, index++, label);
+}
+
 void Initialise(const OpenList& open, std::intptr_t param) {
   const ListWindow& window = open.window;
   Dialog& dialog = open.dialog;
@@ -145,12 +155,7 @@ void Initialise(const OpenList& open, std::intptr_t param) {
     open.list.SetUp(*grid, App_GridHeadingFont(), App_LayoutUnits().charHeight);
   }
   for (const SideBox& box : window.sideBoxes) dialog.SetItemLimit(box.editId, box.chars);
-  if (window.tabStripId && window.tabLabels) {
-    dialog.DeleteAllTabs(window.tabStripId);
-    int index = 0;
-    for (const std::string& label : window.tabLabels(App_Document()))
-      dialog.InsertTab(window.tabStripId, index++, label);
-  }
+  LabelTabs(open);
   ShowTab(open, OpeningTab(open, param));
   Layout(open);
 }
@@ -158,12 +163,14 @@ void Initialise(const OpenList& open, std::intptr_t param) {
 void CellEdited(const OpenList& open, GridEngine& grid, std::intptr_t cell) {
   const int row = PackedRow(cell);
   const int col = PackedCol(cell);
+  // A list's edits leave the budgets alone until its values are copied to them.
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::None());
   const ListCellEdit edit = open.list.EditCell(row, col, open.Tab(), GetGridCellText(grid, row, col));
   if (!edit.refusal.empty()) {
     App_MessageBox(edit.refusal);
     return;
   }
-  if (edit.changed) SetDocumentModified();
+  if (edit.changed) RecordWorksheetChange(snapshot, "Typing");
   Refill(open);
   // A value that could not be read is stored empty; the user is told why.
   if (!edit.problem.empty()) App_MessageBox(edit.problem);
@@ -225,6 +232,7 @@ void SideBoxChanged(const OpenList& open, int id) {
   GridEngine* grid = open.Grid();
   if (!grid) return;
   const int row = static_cast<int>(grid->SendMessage(GM_GETCURSORROW));
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::None());
   bool stored = false;
   for (std::size_t i = 0; i < open.window.sideBoxes.size(); ++i) {
     const int editId = open.window.sideBoxes[i].editId;
@@ -234,7 +242,7 @@ void SideBoxChanged(const OpenList& open, int id) {
     open.dialog.SetItemModified(editId, false);
   }
   if (!stored) return;
-  SetDocumentModified();
+  RecordWorksheetChange(snapshot, "Typing");
   Refill(open);
 }
 
@@ -265,8 +273,9 @@ bool GridNotification(const OpenList& open, const DialogEvent& event) {
 void RowCommand(const OpenList& open, int command) {
   GridEngine* grid = open.Grid();
   if (!grid) return;
-  const int done = open.list.HandleRowOperation(command, *grid, open.Tab());
-  if (done && command != kCmdCopy) SetDocumentModified();
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::None());
+  open.list.HandleRowOperation(command, *grid, open.Tab());
+  RecordWorksheetChange(snapshot, RowCommandName(command));
   Refill(open);
 }
 
@@ -278,9 +287,10 @@ int PrintSelector(const OpenList& open, int command) {
 }
 
 void CopyValuesToWorksheets(const OpenList& open) {
+  WorksheetSnapshot snapshot(App_Document());
   open.list.HandToBudgets();
-  SetDocumentModified();
   if (Dialog* main = App_GetMainWindow()) ShowCurrentTab(*main);
+  RecordWorksheetChange(snapshot, "Copy Values");
   if (open.window.staysOpenAfterHandOver) {
     ShowTab(open, 0);
   } else {
@@ -288,8 +298,21 @@ void CopyValuesToWorksheets(const OpenList& open) {
   }
 }
 
+// After a step of the history, undone or redone here: the tabs may name other
+// budgets, and the list may hold other records.
+void ShowAfterStep(const OpenList& open) {
+  const int tab = open.Tab();
+  LabelTabs(open);
+  const int count = open.window.tabStripId ? open.dialog.CountTabs(open.window.tabStripId) : 1;
+  ShowTab(open, tab >= 0 && tab < count ? tab : 0);
+}
+
 bool Command(const OpenList& open, const DialogEvent& event) {
   if (event.id == open.window.gridId) return GridNotification(open, event);
+  if (event.id == kCmdUndo || event.id == kCmdRedo) {
+    if (UndoCommandFrom(open.dialog, event.id)) ShowAfterStep(open);
+    return true;
+  }
   if (IsSideBox(open.window, event.id)) {
     if (event.code != kNotifyEditUpdate) return false;
     SideBoxChanged(open, event.id);

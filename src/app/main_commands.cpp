@@ -4,16 +4,20 @@
 #include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_resources.h"
-#include "app/document_title.h"
 #include "app/file_commands.h"
 #include "app/import_dialog.h"
 #include "app/list_window.h"
 #include "app/main_grid.h"
 #include "app/main_window.h"
+#include "app/popup_menus.h"
 #include "app/print_commands.h"
 #include "app/shell_open.h"
 #include "app/show_dialog.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
+#include "document/budget_edit.h"
+#include "document/worksheet_snapshot.h"
+#include "grid/grid_engine.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
 #include "platform/platform.h"
@@ -35,11 +39,13 @@ void RowOperation(Dialog& window, int command) {
   } else if (!budget || !grid) {
     App_MessageBox("NULL pBudget pointer doing row operation in MainDlgProc");
   } else {
+    BudgetEditRecorder recorder(App_Document(), CurrentTab(window) - 1,
+                                static_cast<int>(grid->SendMessage(GM_GETCURSORROW)));
     budget->HandleRowOperation(command, *grid);
     ShowCurrentTab(window);
     ShowAnalysis(budget, false, 0);
+    RecordBudgetEdit(recorder, RowCommandName(command));
   }
-  SetDocumentModified();
 }
 
 // A budget's lines are work the user typed: they go only when the user says so.
@@ -56,11 +62,20 @@ void DeleteCurrentTab(Dialog& window) {
   // The menu offers no deletion on the summary tab.
   if (tab <= kSummaryTab) return;
   if (!MayDeleteBudget(window, tab)) return;
-  if (!App_Document().DeleteBudget(tab - 1)) return;
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::From(tab - 1));
+  const bool deleted = App_Document().DeleteBudget(tab - 1);
+  // The slots of the lists move even when no budget went.
+  RecordWorksheetChange(snapshot, "Delete Tab");
+  if (!deleted) return;
   RebuildTabs(window);
   ShowCurrentTab(window);
-  // The file still holds the budget until the worksheet is saved again.
-  SetDocumentModified();
+}
+
+void InsertTabCommand(Dialog& window) {
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::From(App_Document().CountBudgets()));
+  InsertBudgetTab(window);
+  // An empty budget is no work a save must keep.
+  RecordWorksheetChange(snapshot, "Insert Tab", true);
 }
 
 void CopyCurrentTab(Dialog& window) {
@@ -89,7 +104,7 @@ bool MainCommand(Dialog& window, int command) {
     case kCmdSave: SaveWorksheet(window); return true;
     case kCmdSaveAs: SaveWorksheetAs(window); return true;
     case kCmdExit: ExitProgram(window); return true;
-    case kCmdInsertTab: InsertBudgetTab(window); return true;
+    case kCmdInsertTab: InsertTabCommand(window); return true;
     case kCmdImport: App_ShowImport(window); return true;
     case kCmdPrint: PrintReportCommand(window); return true;
     case kCmdPrintTab: PrintCurrentTab(window); return true;
@@ -122,6 +137,10 @@ bool MainCommand(Dialog& window, int command) {
       ShowCurrentTab(window);
       return true;
     case kCmdDeleteTab: DeleteCurrentTab(window); return true;
+    case kCmdUndo:
+    case kCmdRedo:
+      UndoCommandFrom(window, command);
+      return true;
     case kCmdCopyTab: CopyCurrentTab(window); return true;
     case kIdcOptions: ShowPopupAtPointer(window, ViewMenu().submenu); return true;
     default: return false;

@@ -1,5 +1,6 @@
 #include "platform/resource_ids.h"
 #include "app/app_resources.h"
+#include "platform/menu_items.h"
 
 namespace {
 
@@ -29,6 +30,12 @@ MenuTemplate BuildMainMenu() {
   };
   AppendRecentFiles(file.submenu);
   file.submenu.push_back(Item(kCmdExit, "E&xit"));
+  // Greyed until there is a step to undo or redo.
+  MenuItem edit{0, "&Edit", false, {}};
+  edit.submenu = {
+      {kCmdUndo, "&Undo\tCtrl+Z", true, {}},
+      {kCmdRedo, "&Redo\tCtrl+Y", true, {}},
+  };
   MenuItem view{0, "&View", false, {}};
   view.submenu = {
       Item(kCmdInterest, "Operating &Interest Calculator"),
@@ -50,7 +57,7 @@ MenuTemplate BuildMainMenu() {
       Separator(),
       Item(kCmdAbout, "&About Herdwright"),
   };
-  return {kMenuMain, {file, view, help}};
+  return {kMenuMain, {file, edit, view, help}};
 }
 
 }  // namespace
@@ -60,4 +67,13 @@ const MenuTemplate& MainMenuTemplate() {
   return menu;
 }
 
-const MenuItem& ViewMenu() { return MainMenuTemplate().items[1]; }
+const MenuItem& ViewMenu() {
+  for (const MenuItem& item : MainMenuTemplate().items) {
+    if (FindMenuItem(item.submenu, kCmdInterest)) return item;
+  }
+  return MainMenuTemplate().items.front();
+}
+
+std::vector<KeyCommand> EditKeys() {
+  return {{"Ctrl+Z", kCmdUndo}, {"Ctrl+Y", kCmdRedo}, {"Ctrl+Shift+Z", kCmdRedo}};
+}

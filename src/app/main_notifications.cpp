@@ -5,7 +5,6 @@
 #include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_state.h"
-#include "app/document_title.h"
 #include "app/help_message.h"
 #include "app/list_window.h"
 #include "app/main_grid.h"
@@ -13,6 +12,9 @@
 #include "app/popup_menus.h"
 #include "app/show_dialog.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
+#include "document/budget_edit.h"
+#include "document/document_field_edit.h"
 #include "text/utf8_text.h"
 #include "document/worksheet.h"
 #include "grid/grid_engine.h"
@@ -55,13 +57,15 @@ void GridEditEnded(Dialog& window, GridEngine& grid, std::intptr_t cell) {
   if (!budget) return;
   const int row = PackedRow(cell);
   const int col = PackedCol(cell);
+  BudgetEditRecorder recorder(App_Document(), CurrentTab(window) - 1, row);
+  recorder.SetEditedRow(row);
   std::string message;
   budget->SetValue(row, col, GetGridCellText(grid, row, col), &message);
   if (!message.empty()) App_MessageBox(message);
-  SetDocumentModified();
   budget->FillGridAfterEdit(grid, row);
   QRN_SetHelpMessage(window);
   ShowAnalysis(budget, false, 0);
+  RecordBudgetEdit(recorder, "Typing");
 }
 
 void GridContextMenu(Dialog& window, GridEngine& grid) {
@@ -112,18 +116,23 @@ void HeaderEdited(Dialog& window, int id) {
   const std::string text(FirstChars(window.GetItemText(id), kHeaderTextChars));
   const int tab = CurrentTab(window);
   if (tab == kSummaryTab) {
-    App_Document().SetField(id, text);
-    SetDocumentModified();
+    CBudgetWorksheet& document = App_Document();
+    std::string before = DocumentFieldEdit::Field(document, id);
+    document.SetField(id, text);
+    auto step = std::make_unique<DocumentFieldEdit>(document, id, std::move(before));
+    if (!step->ChangesNothing()) RecordStep(std::move(step));
   } else if (CCropBudget* budget = CurrentBudget(window)) {
+    BudgetEditRecorder recorder(App_Document(), tab - 1, -1);
+    recorder.SetMergeField(id);
     // A number that cannot be read is taken as the parse gives it, unannounced.
     std::string ignored;
     budget->SetValue(id, 0, text, &ignored);
-    SetDocumentModified();
     if (id == kIdcEditIdOrName) budget->ShowHeader(window, tab, true);
     if (id == kIdcEditUnits) {
       if (GridEngine* grid = MainGrid(window)) budget->FillGrid(*grid);
     }
     ShowAnalysis(budget, false, 0);
+    RecordBudgetEdit(recorder, "Typing");
   }
   QRN_SetHelpMessage(window);
 }
@@ -140,11 +149,13 @@ void HerdUnitChanged(Dialog& window, int code) {
   } else {
     text = window.GetItemText(kIdcComboHerdUnit);
   }
+  BudgetEditRecorder recorder(App_Document(), CurrentTab(window) - 1, -1);
+  if (code == kNotifyComboEditUpdate) recorder.SetMergeField(kIdcComboHerdUnit);
   std::string message;
   budget->SetValue(kIdcComboHerdUnit, 0, text, &message);
-  SetDocumentModified();
   if (GridEngine* grid = MainGrid(window)) budget->FillGrid(*grid);
   ShowAnalysis(budget, false, 0);
+  RecordBudgetEdit(recorder, code == kNotifyComboEditUpdate ? "Typing" : "Herd Unit");
   QRN_SetHelpMessage(window);
 }
 

@@ -11,6 +11,7 @@
 #include "app/recent_files.h"
 #include "app/shell_open.h"
 #include "app/tab_view.h"
+#include "app/undo_history.h"
 #include "app/window_geometry.h"
 #include "document/worksheet.h"
 #include "platform/app_message.h"
@@ -74,6 +75,7 @@ void InitMainWindow(Dialog& window) {
   ResetGridScrollMemory();
   if (App_Document().CountBudgets() == 0) App_SetDefaultExpenses(App_Document());
   ShowFirstBudget(window);
-  state.modified = refreshed;
+  MarkDocumentClean(true);
+  if (refreshed) MarkDocumentChanged();
   App_StartRecoveryTimer();
 }

@@ -17,6 +17,8 @@ DialogTemplate BuildMainWindow() {
   dialog.height = 330;
   dialog.menu = &MainMenuTemplate();
   dialog.resizable = true;
+  // The menu's keys are Ctrl+Z and Ctrl+Y; this one redoes too.
+  dialog.keys = {{"Ctrl+Shift+Z", kCmdRedo}};
   dialog.controls = {
       {kIdcTabStrip, ControlKind::kTabStrip, "", 4, 4, 512, 322, kStyleNone},
       {kIdcLabelId, ControlKind::kLabel, "Budget / Publication ID", kColumnX, 24, kColumnWidth, 8,

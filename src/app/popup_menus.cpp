@@ -19,6 +19,18 @@ void BuildTabMenu(std::vector<MenuItem>& menu, int tab) {
   };
 }
 
+std::string RowCommandName(int command) {
+  switch (command) {
+    case kCmdInsertLine: return "Insert Line";
+    case kCmdAddHeading: return "Add Heading";
+    case kCmdCut: return "Cut";
+    case kCmdCopy: return "Copy";
+    case kCmdPaste: return "Paste";
+    case kCmdDelete: return "Delete";
+    default: return {};
+  }
+}
+
 std::vector<MenuItem> BuildRowMenu(const RowMenuTexts& texts) {
   const bool canPaste = IsClipboardFormatOffered(nullptr, texts.recordFormat) ||
                         IsClipboardFormatOffered(nullptr, kClipboardTextFormat);

@@ -1,6 +1,7 @@
 #pragma once
 // The right-click menus of the main window and the list windows.
 
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,3 +18,5 @@ struct RowMenuTexts {
   std::vector<MenuItem> listItems;   // the window's own commands, between Paste and Delete
 };
 std::vector<MenuItem> BuildRowMenu(const RowMenuTexts& texts);
+// A row command as the Edit menu names its step ("Undo Paste").
+std::string RowCommandName(int command);

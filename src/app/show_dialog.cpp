@@ -5,7 +5,9 @@
 #include "platform/resource_ids.h"
 #include "app/app_main.h"
 #include "app/app_resources.h"
-#include "app/document_title.h"
+#include "app/undo_history.h"
+#include "document/worksheet.h"
+#include "document/worksheet_snapshot.h"
 #include "app/interest_dialog.h"
 #include "app/list_window.h"
 #include "app/tab_view.h"
@@ -26,11 +28,12 @@ int ShowInterestDialog(Dialog& main) {
     App_MessageBox("NULL lParam in App_ShowDialog - IDD_INTEREST");
     return -1;
   }
+  WorksheetSnapshot snapshot(App_Document(), BudgetRange::From(CurrentTab(main) - 1));
   const int result = App_Platform().RunModal(InterestDialogTemplate(), InterestDialogProc, &main,
                                              reinterpret_cast<std::intptr_t>(budget));
-  // A new rate and term are the user's work: Exit must not lose them unasked.
-  if (result == 1) SetDocumentModified();
   ShowCurrentTab(main);
+  // A new rate and term are the user's work: Exit must not lose them unasked.
+  if (result == 1) RecordWorksheetChange(snapshot, "Operating Interest");
   return result;
 }
 

@@ -13,6 +13,7 @@ DialogTemplate BuildListWindow(int id, std::string_view caption) {
   dialog.width = 420;
   dialog.height = 262;
   dialog.resizable = true;
+  dialog.keys = EditKeys();
   dialog.controls = {
       {kIdcListGrid, ControlKind::kGrid, "", 7, 7, 406, 196, kStyleNone},
       {kIdcListInstructions, ControlKind::kEdit, "", 7, 214, 300, 40,
@@ -50,6 +51,7 @@ const DialogTemplate& MachineDialogTemplate() {
     t.width = 520;
     t.height = 282;
     t.resizable = true;
+    t.keys = EditKeys();
     t.controls = {
         {kIdcCapitalTabs, ControlKind::kTabStrip, "", 4, 4, 512, 274, kStyleNone},
         {kIdcCapitalGrid, ControlKind::kGrid, "", 10, 22, 500, 180, kStyleNone},

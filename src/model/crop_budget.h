@@ -62,6 +62,9 @@ class CCropBudget {
   // nullptr for rows that hold no line place.
   LineSlot* GetLineSlot(int row);
   int GetSectionOfRow(int row) const;
+  // The section and index of the line place a grid row shows; false for rows
+  // that hold none.
+  bool GetLinePlace(int row, int* section, int* index) const;
   int CountLines(int section) const;  // kAllSections counts all sections
 
   SectionTotals GetSectionTotals(bool perUnit) const;

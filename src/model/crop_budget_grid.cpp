@@ -21,12 +21,20 @@ struct SectionRows {
   std::array<int, 3> count{};
 };
 
+// The fixed rows before each section's lines: the titles and the returns'
+// heading; the returns' new-item and total rows and the operating heading; the
+// operating new-item, total and net rows and the ownership heading.
+constexpr std::array<int, 3> kRowsBeforeSection = {2, 3, 4};
+
 SectionRows LayOut(const CCropBudget& budget) {
   SectionRows rows;
-  for (int s = 0; s < 3; ++s) rows.count[static_cast<std::size_t>(s)] = budget.CountLines(s);
-  const int r = rows.count[0];
-  const int o = rows.count[1];
-  rows.first = {2, 5 + r, 9 + r + o};
+  int first = 0;
+  for (std::size_t s = 0; s < 3; ++s) {
+    rows.count[s] = budget.CountLines(static_cast<int>(s));
+    first += kRowsBeforeSection[s];
+    rows.first[s] = first;
+    first += rows.count[s];
+  }
   return rows;
 }
 
@@ -205,6 +213,27 @@ LineSlot* CCropBudget::GetLineSlot(int row) {
   const RowPlace place = PlaceOfRow(LayOut(*this), row);
   if (place.section < 0) return nullptr;
   return SlotAt(sections[static_cast<std::size_t>(place.section)], place.index);
+}
+
+// Walks no further than the row: a row's place depends only on the lengths
+// of the sections above it.
+bool CCropBudget::GetLinePlace(int row, int* section, int* index) const {
+  int first = 0;
+  for (std::size_t s = 0; s < 3; ++s) {
+    first += kRowsBeforeSection[s];
+    const int wanted = row - first;
+    if (wanted < 0) return false;
+    int count = 0;
+    for (const CBudgetLine* line = sections[s].get(); line && count < wanted; line = line->next.get())
+      ++count;
+    if (count == wanted) {
+      *section = static_cast<int>(s);
+      *index = wanted;
+      return true;
+    }
+    first += count;
+  }
+  return false;
 }
 
 int CCropBudget::GetSectionOfRow(int row) const {

@@ -61,6 +61,12 @@ struct MenuTemplate {
   std::vector<MenuItem> items;  // the menu bar's entries with their submenus
 };
 
+// A key the window turns into a command, as a menu item's key does ("Ctrl+Z").
+struct KeyCommand {
+  std::string key;
+  int command = 0;
+};
+
 struct DialogTemplate {
   int id = 0;
   std::string caption;
@@ -68,4 +74,5 @@ struct DialogTemplate {
   std::vector<ControlTemplate> controls;
   const MenuTemplate* menu = nullptr;
   bool resizable = false;
+  std::vector<KeyCommand> keys;
 };

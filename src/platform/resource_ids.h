@@ -82,6 +82,8 @@ enum RowCommand : int {
   kCmdPaste = 1053,
   kCmdInsertLine = 1088,
   kCmdAddHeading = 1114,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
 };
 
 // Operating interest dialog.

@@ -41,6 +41,7 @@ QtDialog::QtDialog(const DialogTemplate& dialogTemplate, DialogProc proc, QWidge
   client_->installEventFilter(this);
   layout->addWidget(client_);
   BuildControls(dialogTemplate.controls);
+  BuildKeys(dialogTemplate.keys);
 
   const QSize clientSize(units_.X(dialogTemplate.width), units_.Y(dialogTemplate.height));
   const int menuHeight = menuBar_ != nullptr ? menuBar_->sizeHint().height() : 0;

@@ -150,6 +150,7 @@ class QtDialog : public QObject, public Dialog {
 
   // Menus (qt_dialog_menu.cpp).
   void BuildMenuBar(const MenuTemplate& menu);
+  void BuildKeys(const std::vector<KeyCommand>& keys);
   void FillMenu(QMenu* menu, const std::vector<MenuItem>& items, bool deliverNow);
 
   // Keys, closing, sizes and context menus of the window (qt_dialog_events.cpp).

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QShortcut>
 
 #include "qt/qt_dialog.h"
 #include "qt/qt_text.h"
@@ -26,6 +27,16 @@ void QtDialog::BuildMenuBar(const MenuTemplate& menu) {
     submenu->setEnabled(!item.grayed);
     submenu->menuAction()->setData(item.id);
     FillMenu(submenu, item.submenu, true);
+  }
+}
+
+// An edit box with the focus keeps its own Ctrl+Z: Qt lets it override the
+// window's key.
+void QtDialog::BuildKeys(const std::vector<KeyCommand>& keys) {
+  for (const KeyCommand& key : keys) {
+    auto* shortcut = new QShortcut(QKeySequence(ToQString(key.key)), Window());
+    const int id = key.command;
+    connect(shortcut, &QShortcut::activated, this, [this, id] { SendCommand(id, kNotifyClicked); });
   }
 }
 

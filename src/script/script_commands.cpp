@@ -7,6 +7,7 @@
 #include <string_view>
 #include <utility>
 
+#include "platform/resource_ids.h"
 #include "reports/cell_dump.h"
 #include "script/script_app.h"
 #include "script/script_dumps.h"
@@ -104,6 +105,12 @@ std::string Command(ScriptContext& context, const Args& args) {
   return WithNumbers(args, 1, [&](int id, int) {
     return OnWindow(context, [&](Dialog& window) { return context.shell.Command(window, id); });
   });
+}
+
+// The window's Edit command: the menu bar's item where there is one.
+template <int kCommand>
+std::string EditCommand(ScriptContext& context, const Args&) {
+  return OnWindow(context, [&](Dialog& window) { return context.shell.Command(window, kCommand); });
 }
 
 std::string Context(ScriptContext& context, const Args& args) {
@@ -268,6 +275,8 @@ constexpr CommandEntry kCommands[] = {
     {"menu", 1, 1, Menu, "menu ID"},
     {"printer", 1, 2, Printer, "printer PATH|cancel [COPIES]"},
     {"command", 1, 1, Command, "command ID"},
+    {"undo", 0, 0, EditCommand<kCmdUndo>, "undo"},
+    {"redo", 0, 0, EditCommand<kCmdRedo>, "redo"},
     {"tab", 1, 1, Tab, "tab N"},
     {"context", 1, 1, Context, "context ID"},
     {"close", 0, 0, Close, "close"},

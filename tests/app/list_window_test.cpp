@@ -12,9 +12,12 @@ constexpr int kGrid = 1078;
 constexpr int kBoxes[][2] = {{1080, 1106}, {1081, 1107}, {1082, 1108}};
 
 // A list of one record with two side fields, shown on an input tab, a second
-// tab and one tab per budget.
+// tab and one tab per budget. Its changes reach the document through the
+// producer's address, so that the history sees them.
 class StandInList final : public ListGrid {
  public:
+  static void Touch(std::string_view change) { App_Document().address += change; }
+
   void SetUp(GridEngine& grid, const GridFont& font, int textHeight) const override {
     SetUpWorksheetGrid(grid, font, textHeight);
   }
@@ -28,11 +31,15 @@ class StandInList final : public ListGrid {
   ListCellEdit EditCell(int row, int col, int tab, std::string_view text) override {
     edits.push_back(std::to_string(tab) + ":" + std::to_string(row) + "," + std::to_string(col) +
                     "=" + std::string(text));
+    Touch(text);
     return {{}, true, false, {}};
   }
   int HandleRowOperation(int, GridEngine&, int) override { return 1; }
   std::string_view RecordFormat() const override { return "xml/stand-in"; }
-  void HandToBudgets() override { ++handOvers; }
+  void HandToBudgets() override {
+    ++handOvers;
+    Touch("+");
+  }
   std::optional<std::vector<std::string>> SideFields(int row, int col, int tab) const override {
     if (tab != 0 || row != 1 || col != 5) return std::nullopt;
     return std::vector<std::string>{fields[0], fields[1], "unused"};
@@ -40,6 +47,7 @@ class StandInList final : public ListGrid {
   bool SetSideField(int row, int index, std::string_view text) override {
     if (row != 1) return false;
     fields[static_cast<std::size_t>(index)] = std::string(text);
+    Touch(text);
     return true;
   }
 

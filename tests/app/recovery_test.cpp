@@ -167,7 +167,8 @@ TEST_F(RecoveryTest, AWriteThatFailsIsReportedOnce) {
 TEST_F(RecoveryTest, NewOpenSaveAndExitRemoveIt) {
   const std::string saved = SavedDocument("ranch.vqn", "A-1");
   for (const int command : {kCmdNew, kCmdOpen, kCmdSave, kCmdExit}) {
-    Edit(kIdcEditIdOrName, "CC-1");
+    // A new ID each time: an edit that leaves the same one changes nothing.
+    Edit(kIdcEditIdOrName, "CC-" + std::to_string(command));
     Tick();
     ASSERT_FALSE(RecoveryNames().empty()) << command;
     if (command != kCmdSave) platform.Answers().QueueAnswer(kIdYes);  // discard the changes

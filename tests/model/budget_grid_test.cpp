@@ -4,6 +4,7 @@
 #include <string>
 
 #include "budget_fixture.h"
+#include "model/line_chain.h"
 
 namespace {
 
@@ -68,6 +69,31 @@ TEST_F(BudgetGrid, TypingIntoNewItemRowsCreatesLines) {
   for (int row : {1, 4, 10, 15, 99}) EXPECT_EQ(budget.SetValue(row, 1, "x", &message), 0);
   EXPECT_EQ(platform.TakeMessages(),
             std::vector<std::string>(5, "Null pParent pointer in CCropBudget::SetValue"));
+}
+
+}  // namespace
+
+namespace {
+
+using LinePlaceTest = BudgetFixture;
+
+// The place a row shows, found without laying out the whole budget, is the
+// one every other row lookup finds, whatever the sections' lengths.
+TEST_F(LinePlaceTest, AgreesWithTheLayoutOnEveryRow) {
+  for (int lines : {0, 1, 4}) {
+    for (int s = 0; s < 3; ++s) {
+      for (int i = budget.CountLines(s); i < lines + s; ++i) Add(s, "Line", kKindTotal, i);
+    }
+    for (int row = -1; row < budget.CountLines(kAllSections) + 14; ++row) {
+      int section = -1, index = -1;
+      const bool found = budget.GetLinePlace(row, &section, &index);
+      LineSlot* slot = budget.GetLineSlot(row);
+      ASSERT_EQ(found, slot != nullptr) << "row " << row;
+      if (found) {
+        EXPECT_EQ(SlotAt(budget.sections[static_cast<std::size_t>(section)], index), slot);
+      }
+    }
+  }
 }
 
 }  // namespace
