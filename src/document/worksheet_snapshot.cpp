@@ -4,7 +4,6 @@
 
 #include "document/worksheet.h"
 #include "model/line_chain.h"
-#include "text/tag_buffer.h"
 
 WorksheetParts WorksheetParts::Of(const CBudgetWorksheet& worksheet, BudgetRange range) {
   WorksheetParts parts{worksheet.name, worksheet.phone, worksheet.address, {}, {}};
@@ -13,9 +12,8 @@ WorksheetParts WorksheetParts::Of(const CBudgetWorksheet& worksheet, BudgetRange
        budget = budget->next.get(), ++position) {
     if (position >= range.first) parts.budgets.push_back(BudgetState::Of(*budget));
   }
-  CTagBuffer lists;
-  worksheet.lists.WriteTags(lists, worksheet.CountBudgets());
-  parts.lists.assign(lists.View());
+  parts.lists = std::make_unique<WholeFarmLists>();
+  parts.lists->CopyFrom(worksheet.lists);
   return parts;
 }
 
@@ -40,12 +38,11 @@ std::unique_ptr<UndoCommand> WorksheetSnapshot::Finish(const CBudgetWorksheet& w
                                  std::make_move_iterator(now.end() - static_cast<std::ptrdiff_t>(tail)));
   old.clear();
   now.clear();
-  // Lists left as they were are left alone by undo and redo too: read back from
-  // their markup, amounts would keep only the file's decimals.
-  const bool listsSame = before_.lists == after.lists;
+  // Lists left as they were are left alone by undo and redo too.
+  const bool listsSame = before_.lists->SameAs(*after.lists);
   if (listsSame) {
-    before_.lists.clear();
-    after.lists.clear();
+    before_.lists.reset();
+    after.lists.reset();
   }
   const bool fieldsSame = before_.name == after.name && before_.phone == after.phone &&
                           before_.address == after.address && listsSame;
@@ -96,9 +93,7 @@ void WorksheetChange::Restore(CBudgetWorksheet& worksheet, const std::vector<Bud
   worksheet.name = fields.name;
   worksheet.phone = fields.phone;
   worksheet.address = fields.address;
-  if (!listsChanged_) return;
-  worksheet.lists.Clear();
-  worksheet.lists.ReadTags(fields.lists, 0, fields.lists.size());
+  if (listsChanged_ && fields.lists) worksheet.lists.CopyFrom(*fields.lists);
 }
 
 UndoScope WorksheetChange::Scope() const {
@@ -109,8 +104,8 @@ UndoScope WorksheetChange::Scope() const {
 std::size_t WorksheetChange::HeldBytes() const {
   std::size_t bytes = sizeof(*this) + text_.capacity();
   for (const auto* parts : {&fieldsBefore_, &fieldsAfter_}) {
-    bytes += parts->name.capacity() + parts->phone.capacity() + parts->address.capacity() +
-             parts->lists.capacity();
+    bytes += parts->name.capacity() + parts->phone.capacity() + parts->address.capacity();
+    if (parts->lists) bytes += parts->lists->HeldBytes();
   }
   for (const auto* budgets : {&before_, &after_}) {
     for (const BudgetState& budget : *budgets) bytes += budget.HeldBytes();

@@ -2,14 +2,15 @@
 // A change that may reach every budget and the whole-farm lists: a tab put in,
 // deleted or imported, the interest dialog, a list window's edit, "Copy Values
 // to ...". The worksheet is taken before the change; the step keeps only the
-// budgets that differ afterwards (in memory, exactly) and, when they changed,
-// the lists' markup (their amounts as a file keeps them).
+// budgets that differ afterwards and, when they changed, the lists, all as
+// exact copies.
 
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "document/budget_state.h"
+#include "farm/whole_farm_lists.h"
 #include "document/undo_stack.h"
 
 class CBudgetWorksheet;
@@ -27,7 +28,7 @@ struct BudgetRange {
 struct WorksheetParts {
   std::string name, phone, address;
   std::vector<BudgetState> budgets;  // those of the range
-  std::string lists;                 // the lists' elements as a file holds them
+  std::unique_ptr<WholeFarmLists> lists;  // none when left as they were
 
   static WorksheetParts Of(const CBudgetWorksheet& worksheet, BudgetRange range);
 };

@@ -93,6 +93,30 @@ void WriteRecordTags(const Record& record, const RecordMarkup<Record>& markup, i
   AppendCloseTag(buffer, element);
 }
 
+// The record's stored fields, heading mark and shares, as they stand in memory:
+// a copy through markup would keep only a file's decimals.
+template <typename Record>
+void CopyRecordFields(const Record& from, Record& to, const RecordMarkup<Record>& markup) {
+  for (const MarkupField<Record>& field : markup.fields) {
+    if (field.text) to.*field.text = from.*field.text;
+    if (field.real) to.*field.real = from.*field.real;
+    if (field.count) to.*field.count = from.*field.count;
+  }
+  if (markup.heading) to.*markup.heading = from.*markup.heading;
+  to.allocation = from.allocation;
+}
+
+template <typename Record>
+bool SameRecordFields(const Record& a, const Record& b, const RecordMarkup<Record>& markup) {
+  for (const MarkupField<Record>& field : markup.fields) {
+    if (field.text && a.*field.text != b.*field.text) return false;
+    if (field.real && a.*field.real != b.*field.real) return false;
+    if (field.count && a.*field.count != b.*field.count) return false;
+  }
+  if (markup.heading && a.*markup.heading != b.*markup.heading) return false;
+  return a.allocation == b.allocation;
+}
+
 // Reads an element's content, given as its index. A heading element makes the
 // record a heading; every field is searched from the start of the content, and
 // a missing one keeps its value.

@@ -88,6 +88,10 @@ class ListKind {
   // in one pass.
   using Appender = std::function<void(const TagIndex& content)>;
   virtual Appender AppendAtEnd(WholeFarmLists& lists) const = 0;
+  // Exact copies of the records, in place of the other lists' own.
+  virtual void CopyRecords(const WholeFarmLists& from, WholeFarmLists& to) const = 0;
+  virtual bool SameRecords(const WholeFarmLists& a, const WholeFarmLists& b) const = 0;
+  virtual std::size_t HeldBytes(const WholeFarmLists& lists) const = 0;
 
  protected:
   ~ListKind() = default;
@@ -117,6 +121,34 @@ class ListKindOf final : public ListKind {
       ReadListRecord(**tail, list_, content);
       tail = &(*tail)->next;
     };
+  }
+  void CopyRecords(const WholeFarmLists& from, WholeFarmLists& to) const override {
+    std::unique_ptr<Record>& head = list_.Head(to);
+    DestroyChain(head);
+    std::unique_ptr<Record>* tail = &head;
+    for (const Record* record = list_.Head(from).get(); record; record = record->next.get()) {
+      *tail = std::make_unique<Record>();
+      CopyRecordFields(*record, **tail, Record::Markup());
+      tail = &(*tail)->next;
+    }
+  }
+  bool SameRecords(const WholeFarmLists& a, const WholeFarmLists& b) const override {
+    const Record* x = list_.Head(a).get();
+    const Record* y = list_.Head(b).get();
+    for (; x && y; x = x->next.get(), y = y->next.get()) {
+      if (!SameRecordFields(*x, *y, Record::Markup())) return false;
+    }
+    return !x && !y;
+  }
+  std::size_t HeldBytes(const WholeFarmLists& lists) const override {
+    std::size_t bytes = 0;
+    for (const Record* record = list_.Head(lists).get(); record; record = record->next.get()) {
+      bytes += sizeof(Record);
+      for (const MarkupField<Record>& field : Record::Markup().fields) {
+        if (field.text) bytes += (record->*field.text).capacity();
+      }
+    }
+    return bytes;
   }
 
  private:

@@ -53,6 +53,23 @@ void WholeFarmLists::ReadTags(std::string_view text, std::size_t start, std::siz
       [&](std::size_t kind, const TagIndex& content) { appenders[kind](content); }, {}, unread);
 }
 
+void WholeFarmLists::CopyFrom(const WholeFarmLists& other) {
+  for (const ListKind* kind : AllListKinds()) kind->CopyRecords(other, *this);
+}
+
+bool WholeFarmLists::SameAs(const WholeFarmLists& other) const {
+  for (const ListKind* kind : AllListKinds()) {
+    if (!kind->SameRecords(*this, other)) return false;
+  }
+  return true;
+}
+
+std::size_t WholeFarmLists::HeldBytes() const {
+  std::size_t bytes = 0;
+  for (const ListKind* kind : AllListKinds()) bytes += kind->HeldBytes(*this);
+  return bytes;
+}
+
 void WholeFarmLists::RemoveBudgetSlot(int k) {
   for (const ListKind* kind : AllListKinds()) kind->RemoveBudgetSlot(*this, k);
 }

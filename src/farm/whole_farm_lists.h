@@ -46,6 +46,11 @@ class WholeFarmLists {
   static std::span<const std::string_view> ElementNames();
   // Slots k+1.. of every record move down one place.
   void RemoveBudgetSlot(int k);
+  // Every list an exact copy of the other's: amounts keep every decimal and
+  // shares every slot, which the markup would not.
+  void CopyFrom(const WholeFarmLists& other);
+  bool SameAs(const WholeFarmLists& other) const;
+  std::size_t HeldBytes() const;
 };
 
 // Every list, in the document's order. A new list joins here.

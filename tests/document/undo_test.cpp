@@ -225,4 +225,34 @@ TEST_F(BudgetSteps, ListsAStepLeftAloneKeepEveryDecimal) {
   EXPECT_EQ(worksheet.lists.pOperatingExpenses->total, 1234.56789);
 }
 
+TEST_F(BudgetSteps, ListsAStepChangedComeBackExactlyEveryDecimalAndSlot) {
+  auto& truck = worksheet.lists.pMachinery = std::make_unique<CBudgetMachine>();
+  truck->label = "Truck";
+  truck->purchasePrice = 41234.56789;
+  truck->usefulLife = 7;
+  truck->allocation.fill(100.0 / 3.0);  // a file keeps 33.33, and only one slot per budget
+  WorksheetSnapshot snapshot(worksheet);
+  truck->purchasePrice = 9;
+  truck->allocation[1] = 50;
+  worksheet.lists.pVeterinaryCosts = std::make_unique<CVeterinaryCost>();
+  std::unique_ptr<UndoCommand> step = snapshot.Finish(worksheet, "step");
+  ASSERT_NE(step, nullptr);
+  step->Undo(worksheet);
+  ASSERT_NE(worksheet.lists.pMachinery, nullptr);
+  const CBudgetMachine& back = *worksheet.lists.pMachinery;
+  EXPECT_EQ(back.label, "Truck");
+  EXPECT_EQ(back.purchasePrice, 41234.56789);
+  EXPECT_EQ(back.usefulLife, 7);
+  for (double share : back.allocation) EXPECT_EQ(share, 100.0 / 3.0);
+  EXPECT_EQ(worksheet.lists.pVeterinaryCosts, nullptr);
+  step->Redo(worksheet);
+  EXPECT_EQ(worksheet.lists.pMachinery->purchasePrice, 9);
+  EXPECT_EQ(worksheet.lists.pMachinery->allocation[1], 50);
+  EXPECT_NE(worksheet.lists.pVeterinaryCosts, nullptr);
+  // A change smaller than a file's decimals is still a change.
+  WorksheetSnapshot fine(worksheet);
+  worksheet.lists.pMachinery->purchasePrice = 9.000001;
+  EXPECT_NE(fine.Finish(worksheet, "step"), nullptr);
+}
+
 }  // namespace
