@@ -4,7 +4,6 @@
 // no other benchmark's heap colours the memory figures.
 
 #include <benchmark/benchmark.h>
-
 #include <malloc.h>
 
 #include <string>
@@ -124,7 +123,8 @@ void BM_HistoryMemory(benchmark::State& state) {
     const std::size_t heapAfter = mallinfo2().uordblks;
     state.counters["steps"] = static_cast<double>(App_UndoStack().Count());
     state.counters["held MB"] = static_cast<double>(App_UndoStack().HeldBytes()) / 1e6;
-    state.counters["heap MB"] = (static_cast<double>(heapAfter) - static_cast<double>(heapBefore)) / 1e6;
+    state.counters["heap MB"] =
+        (static_cast<double>(heapAfter) - static_cast<double>(heapBefore)) / 1e6;
     state.counters["budgets"] = budgets;
     platform.CloseWindows();
   }

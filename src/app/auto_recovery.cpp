@@ -63,7 +63,8 @@ std::string TimeText(std::time_t when) {
 }
 
 std::string DocumentName(const FoundRecovery& recovery) {
-  return recovery.documentPath.empty() ? std::string("Untitled") : FileNamePart(recovery.documentPath);
+  return recovery.documentPath.empty() ? std::string("Untitled")
+                                       : FileNamePart(recovery.documentPath);
 }
 
 // Read whole before the question, so that Yes never meets a file that fails.
@@ -163,8 +164,8 @@ bool App_OfferRecovery(const std::string& commandLineDocument) {
     }
     if (!Readable(recovery, &reason)) {
       App_MessageBox("The unsaved changes to " + DocumentName(recovery) + " kept in <" +
-                     recovery.files.document + "> cannot be read, and the file has been removed.\n\n" +
-                     reason);
+                     recovery.files.document +
+                     "> cannot be read, and the file has been removed.\n\n" + reason);
       RemoveRecoveryFiles(recovery.files);
       continue;
     }

@@ -63,7 +63,8 @@ void App_ShowRecentFiles(Dialog& window) {
   for (std::size_t index = 0; index < kMaxRecentFiles; ++index) {
     const int command = kCmdRecentFile1 + static_cast<int>(index);
     const bool shown = index < paths.size();
-    window.SetMenuItem(command, shown ? RecentFileMenuText(index, paths[index]) : std::string(), shown);
+    window.SetMenuItem(command, shown ? RecentFileMenuText(index, paths[index]) : std::string(),
+                       shown);
     window.ShowMenuItem(command, shown);
   }
 }

@@ -96,7 +96,8 @@ bool PreparePrivateFolder(const std::string& folder, std::string* error) {
   if (folder.empty() || folder.front() != '/') return Fail(error, "There is no state folder");
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     const std::string part = folder.substr(0, slash);
-    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST) return Fail(error, std::strerror(errno));
+    if (::mkdir(part.c_str(), 0700) != 0 && errno != EEXIST)
+      return Fail(error, std::strerror(errno));
     if (slash == std::string::npos) break;
   }
   struct stat status {};
@@ -121,7 +122,8 @@ std::vector<FoundRecovery> FindAbandonedRecoveries(const std::string& folder) {
     if (!recovery.lock.Take(recovery.files.lock)) continue;  // its program still runs
     const fs::file_time_type written = fs::last_write_time(path, status);
     if (status) continue;
-    recovery.written = std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
+    recovery.written =
+        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
     recovery.documentPath = ReadOrigin(recovery.files.origin);
     recovery.newerThanDocument = NewerThan(written, recovery.documentPath);
     found.push_back(std::move(recovery));

@@ -20,7 +20,9 @@ class RecoveryLock {
  public:
   RecoveryLock() = default;
   ~RecoveryLock() { Release(); }
-  RecoveryLock(RecoveryLock&& other) noexcept : descriptor_(other.descriptor_) { other.descriptor_ = -1; }
+  RecoveryLock(RecoveryLock&& other) noexcept : descriptor_(other.descriptor_) {
+    other.descriptor_ = -1;
+  }
   RecoveryLock& operator=(RecoveryLock&& other) noexcept;
   RecoveryLock(const RecoveryLock&) = delete;
   RecoveryLock& operator=(const RecoveryLock&) = delete;

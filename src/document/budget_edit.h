@@ -55,7 +55,8 @@ class BudgetEditRecorder {
 
 class BudgetEditCommand : public UndoCommand {
  public:
-  BudgetEditCommand(int budget, std::string text, std::optional<std::pair<BudgetHeader, BudgetHeader>> header,
+  BudgetEditCommand(int budget, std::string text,
+                    std::optional<std::pair<BudgetHeader, BudgetHeader>> header,
                     std::vector<LineChange> changes, int mergeField, int editedRow);
 
   void Undo(CBudgetWorksheet& worksheet) override;

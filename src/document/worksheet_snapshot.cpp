@@ -32,10 +32,12 @@ std::unique_ptr<UndoCommand> WorksheetSnapshot::Finish(const CBudgetWorksheet& w
   while (tail < old.size() - first && tail < now.size() - first &&
          old[old.size() - 1 - tail] == now[now.size() - 1 - tail])
     ++tail;
-  std::vector<BudgetState> removed(std::make_move_iterator(old.begin() + static_cast<std::ptrdiff_t>(first)),
-                                   std::make_move_iterator(old.end() - static_cast<std::ptrdiff_t>(tail)));
-  std::vector<BudgetState> added(std::make_move_iterator(now.begin() + static_cast<std::ptrdiff_t>(first)),
-                                 std::make_move_iterator(now.end() - static_cast<std::ptrdiff_t>(tail)));
+  std::vector<BudgetState> removed(
+      std::make_move_iterator(old.begin() + static_cast<std::ptrdiff_t>(first)),
+      std::make_move_iterator(old.end() - static_cast<std::ptrdiff_t>(tail)));
+  std::vector<BudgetState> added(
+      std::make_move_iterator(now.begin() + static_cast<std::ptrdiff_t>(first)),
+      std::make_move_iterator(now.end() - static_cast<std::ptrdiff_t>(tail)));
   old.clear();
   now.clear();
   // Lists left as they were are left alone by undo and redo too.
@@ -47,9 +49,9 @@ std::unique_ptr<UndoCommand> WorksheetSnapshot::Finish(const CBudgetWorksheet& w
   const bool fieldsSame = before_.name == after.name && before_.phone == after.phone &&
                           before_.address == after.address && listsSame;
   if (removed.empty() && added.empty() && fieldsSame) return nullptr;
-  return std::make_unique<WorksheetChange>(std::move(text), std::max(range_.first, 0) + static_cast<int>(first),
-                                           std::move(removed), std::move(added),
-                                           std::move(before_), std::move(after), !listsSame);
+  return std::make_unique<WorksheetChange>(
+      std::move(text), std::max(range_.first, 0) + static_cast<int>(first), std::move(removed),
+      std::move(added), std::move(before_), std::move(after), !listsSame);
 }
 
 WorksheetChange::WorksheetChange(std::string text, int first, std::vector<BudgetState> before,
@@ -97,7 +99,8 @@ void WorksheetChange::Restore(CBudgetWorksheet& worksheet, const std::vector<Bud
 }
 
 UndoScope WorksheetChange::Scope() const {
-  const bool oneBudget = before_.size() <= 1 && after_.size() <= 1 && before_.size() + after_.size() > 0;
+  const bool oneBudget =
+      before_.size() <= 1 && after_.size() <= 1 && before_.size() + after_.size() > 0;
   return {oneBudget ? first_ : UndoScope::kWholeDocument, -1, false};
 }
 

@@ -48,7 +48,8 @@ std::vector<std::string> QtPlatform::LoadRecentFiles() {
   std::vector<std::string> paths;
   for (const QVariant& path : QSettings().value(kRecentFilesKey).toList()) {
     const QByteArray bytes = path.toByteArray();
-    if (!bytes.isEmpty()) paths.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+    if (!bytes.isEmpty())
+      paths.emplace_back(bytes.constData(), static_cast<std::size_t>(bytes.size()));
   }
   return paths;
 }
